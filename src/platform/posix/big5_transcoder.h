@@ -1,0 +1,43 @@
+// Converts Big5 text into another encoding for a terminal, keeping every
+// Big5 character two columns wide so that tables and screens stay aligned.
+#ifndef PLATFORM_POSIX_BIG5_TRANSCODER_H
+#define PLATFORM_POSIX_BIG5_TRANSCODER_H
+
+#include <iconv.h>
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+
+class Big5Transcoder {
+public:
+    // codeset is the target encoding as nl_langinfo(CODESET) names it.
+    // Column widths are those of the current LC_CTYPE locale, which is
+    // expected to use that codeset.
+    explicit Big5Transcoder(const char *codeset);
+    ~Big5Transcoder();
+    Big5Transcoder(const Big5Transcoder &) = delete;
+    Big5Transcoder &operator=(const Big5Transcoder &) = delete;
+
+    // False when iconv cannot convert from Big5 into the codeset.
+    bool ok() const { return cd_ != (iconv_t)-1; }
+
+    // Appends the converted text to out. A Big5 lead byte that ends the
+    // input is held back and joined with the first byte of the next call.
+    void convert(const char *text, std::size_t len, std::string &out);
+
+private:
+    const std::string &glyph(unsigned char lead, unsigned char trail);
+    std::string translate(const char *big5, std::size_t len);
+    static int columns(const std::string &encoded);
+
+    iconv_t cd_;
+    std::string rightFill_;  // "─", converted
+    int pendingLead_ = -1;
+    std::unordered_map<unsigned, std::string> cache_;
+};
+
+// True for the names under which a locale reports a Big5 codeset.
+bool isBig5Codeset(const char *codeset);
+
+#endif

@@ -1,0 +1,14 @@
+// Key-at-a-time input on a terminal. One place changes the terminal's
+// modes and one brings them back; the latter also runs at exit, on a
+// fatal signal, and around a stop (Ctrl-Z) and continue.
+#ifndef PLATFORM_POSIX_RAWMODE_H
+#define PLATFORM_POSIX_RAWMODE_H
+
+// Turns off line editing, echo and CR-to-NL translation on the terminal
+// fd; signals (Ctrl-C) stay on. False when fd is not a terminal.
+bool rawModeEnter(int fd);
+
+// Puts back the modes rawModeEnter found. Harmless when not in raw mode.
+void rawModeLeave();
+
+#endif
