@@ -1,0 +1,43 @@
+# Set-up on a fresh Debian machine: `make run` builds and runs banqi,
+# `make test` builds and runs the whole suite. Each installs what it lacks.
+
+BUILD      ?= build
+BUILD_SAN  ?= build-sanitize
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+
+BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales
+
+.PHONY: all run build test test-sanitize bench clean deps-build deps-test
+
+all: build
+
+deps-build:
+	@scripts/need-packages.sh $(BUILD_PACKAGES)
+
+deps-test:
+	@scripts/need-packages.sh $(TEST_PACKAGES)
+
+build: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target banqi
+
+run: build
+	@./$(BUILD)/banqi
+
+test: deps-test
+	cmake -S . -B $(BUILD) -DBANQI_TESTS=ON >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps-test
+	cmake -S . -B $(BUILD_SAN) -DBANQI_TESTS=ON -DBANQI_SANITIZE=ON >/dev/null
+	cmake --build $(BUILD_SAN) -j $(JOBS)
+	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps-build
+	@bench/startup.sh
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN)
