@@ -7,9 +7,16 @@ set(CMAKE_DEPENDS_GENERATOR "Unix Makefiles")
 # The top level Makefile was generated from the following files:
 set(CMAKE_MAKEFILE_DEPENDS
   "CMakeCache.txt"
+  "/usr/lib/x86_64-linux-gnu/cmake/GTest/GMockTargets-none.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/GTest/GMockTargets.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/GTest/GTestConfig.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/GTest/GTestConfigVersion.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/GTest/GTestTargets-none.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/GTest/GTestTargets.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeCInformation.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeCXXInformation.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeCommonLanguageInclude.cmake"
+  "/usr/share/cmake-3.25/Modules/CMakeFindDependencyMacro.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeGenericSystem.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeInitializeConfigs.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeLanguageInformation.cmake"
@@ -17,13 +24,18 @@ set(CMAKE_MAKEFILE_DEPENDS
   "/usr/share/cmake-3.25/Modules/CMakeSystemSpecificInformation.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeSystemSpecificInitialize.cmake"
   "/usr/share/cmake-3.25/Modules/CheckCSourceCompiles.cmake"
+  "/usr/share/cmake-3.25/Modules/CheckIncludeFile.cmake"
+  "/usr/share/cmake-3.25/Modules/CheckLibraryExists.cmake"
   "/usr/share/cmake-3.25/Modules/Compiler/CMakeCommonCompilerMacros.cmake"
   "/usr/share/cmake-3.25/Modules/Compiler/GNU-C.cmake"
   "/usr/share/cmake-3.25/Modules/Compiler/GNU-CXX.cmake"
   "/usr/share/cmake-3.25/Modules/Compiler/GNU.cmake"
+  "/usr/share/cmake-3.25/Modules/FindGTest.cmake"
   "/usr/share/cmake-3.25/Modules/FindIconv.cmake"
   "/usr/share/cmake-3.25/Modules/FindPackageHandleStandardArgs.cmake"
   "/usr/share/cmake-3.25/Modules/FindPackageMessage.cmake"
+  "/usr/share/cmake-3.25/Modules/FindThreads.cmake"
+  "/usr/share/cmake-3.25/Modules/GoogleTest.cmake"
   "/usr/share/cmake-3.25/Modules/Internal/CheckSourceCompiles.cmake"
   "/usr/share/cmake-3.25/Modules/Platform/Linux-GNU-C.cmake"
   "/usr/share/cmake-3.25/Modules/Platform/Linux-GNU-CXX.cmake"
@@ -34,8 +46,14 @@ set(CMAKE_MAKEFILE_DEPENDS
   "CMakeFiles/3.25.1/CMakeCCompiler.cmake"
   "CMakeFiles/3.25.1/CMakeCXXCompiler.cmake"
   "CMakeFiles/3.25.1/CMakeSystem.cmake"
+  "/work/main/src/console/CMakeLists.txt"
   "/work/main/src/game/CMakeLists.txt"
   "/work/main/src/platform/CMakeLists.txt"
+  "/work/main/src/ui/CMakeLists.txt"
+  "/work/main/tests/CMakeLists.txt"
+  "/work/main/tests/e2e/CMakeLists.txt"
+  "/work/main/tests/game/CMakeLists.txt"
+  "/work/main/tests/platform/CMakeLists.txt"
   )
 
 # The corresponding makefile is:
@@ -49,6 +67,12 @@ set(CMAKE_MAKEFILE_PRODUCTS
   "CMakeFiles/CMakeDirectoryInformation.cmake"
   "src/platform/CMakeFiles/CMakeDirectoryInformation.cmake"
   "src/game/CMakeFiles/CMakeDirectoryInformation.cmake"
+  "src/console/CMakeFiles/CMakeDirectoryInformation.cmake"
+  "src/ui/CMakeFiles/CMakeDirectoryInformation.cmake"
+  "tests/CMakeFiles/CMakeDirectoryInformation.cmake"
+  "tests/game/CMakeFiles/CMakeDirectoryInformation.cmake"
+  "tests/platform/CMakeFiles/CMakeDirectoryInformation.cmake"
+  "tests/e2e/CMakeFiles/CMakeDirectoryInformation.cmake"
   )
 
 # Dependency information for all targets:
@@ -56,4 +80,5 @@ set(CMAKE_DEPEND_INFO_FILES
   "src/platform/CMakeFiles/platform.dir/DependInfo.cmake"
   "src/game/CMakeFiles/game.dir/DependInfo.cmake"
   "src/game/CMakeFiles/banqi.dir/DependInfo.cmake"
+  "tests/CMakeFiles/test_support.dir/DependInfo.cmake"
   )
