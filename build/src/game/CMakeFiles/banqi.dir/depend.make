@@ -1,2 +1,0 @@
-# Empty dependencies file for banqi.
-# This may be replaced when dependencies are built.
