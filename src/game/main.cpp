@@ -21,6 +21,8 @@ int main() {
             boardColor[r][c] = getColor(board[r * 8 + c]);
         }
     }
+    // Each cell's rank and side are derived with the deal; the table
+    // itself shows only the ids.
     (void)boardRank;
     (void)boardColor;
 
