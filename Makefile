@@ -7,6 +7,8 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales
+# zh_TW is the Big5 locale, for a terminal that shows the bytes as they are.
+TEST_LOCALES   := zh_TW
 
 .PHONY: all run build test test-sanitize bench clean deps-build deps-test
 
@@ -17,6 +19,7 @@ deps-build:
 
 deps-test:
 	@scripts/need-packages.sh $(TEST_PACKAGES)
+	@scripts/need-locale.sh $(TEST_LOCALES)
 
 build: deps-build
 	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
