@@ -1,0 +1,85 @@
+// _getch on a POSIX terminal: the terminal is switched to key-at-a-time
+// reading only while a key is being read, its bytes are decoded into the
+// Windows codes, and the second code of a pair waits for the next call.
+#include "platform/getch.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "keydecode.h"
+#include "platform/posix/rawmode.h"
+#include "platform/textout.h"
+
+namespace {
+
+// How long a byte that may begin a longer key (Esc, a UTF-8 lead byte)
+// waits for the next one. A terminal writes a key's whole sequence at
+// once, so its bytes come well within this even through a multiplexer or
+// a loaded machine; a lone Esc is then known 30 ms after the press, which
+// nobody feels (ncurses' default wait is a whole second).
+const int sequenceGapMs = 30;
+
+const int escCode = 27;
+
+KeyDecoder decoder;
+int queue[keyDecodeMaxCodes];
+int queued = 0;
+int taken = 0;
+bool ended = false;
+
+// True when a byte can be read within milliseconds.
+bool byteWithin(int fd, int milliseconds) {
+    struct pollfd p = {fd, POLLIN, 0};
+    int ready;
+    while ((ready = poll(&p, 1, milliseconds)) < 0 && errno == EINTR) {
+    }
+    return ready > 0;
+}
+
+// Reads until the bytes make at least one whole key and queues its codes.
+// Returns the number queued; 0 once input has ended.
+int readKey(int fd) {
+    for (;;) {
+        if (keyDecodePending(&decoder) && !byteWithin(fd, sequenceGapMs)) {
+            if (int count = keyDecodeFlush(&decoder, queue))
+                return count;
+            continue;
+        }
+        unsigned char byte;
+        ssize_t n = read(fd, &byte, 1);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            byteWithin(fd, -1);  // a non-blocking descriptor: wait here
+            continue;
+        }
+        if (n <= 0) {  // end of file, a hangup, or a descriptor that fails
+            ended = true;
+            return keyDecodeFlush(&decoder, queue);
+        }
+        if (int count = keyDecodeByte(&decoder, byte, queue))
+            return count;
+    }
+}
+
+}  // namespace
+
+int _getch(void) {
+    if (taken < queued)
+        return queue[taken++];
+    if (ended)
+        return escCode;
+    // Whatever the program drew must be on screen before it waits.
+    textFlush();
+    // Not a terminal (a pipe, a file): its bytes are read as they come.
+    bool raw = rawModeEnter(STDIN_FILENO);
+    queued = readKey(STDIN_FILENO);
+    if (raw)
+        rawModeLeave();
+    taken = 0;
+    if (queued == 0)
+        return escCode;
+    return queue[taken++];
+}
