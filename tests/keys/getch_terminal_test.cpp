@@ -1,0 +1,255 @@
+// _getch and getKey on a real pseudo-terminal, in a child process whose
+// standard input is the terminal's slave side.
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/getch.h"
+#include "ui/screen.h"
+
+namespace {
+
+// Generous: a loaded machine must not fail these, only a reader that hangs.
+const int patienceMs = 10000;
+
+long long nowMs() {
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1000LL + t.tv_nsec / 1000000;
+}
+
+void sleepMs(int ms) {
+    struct timespec t = {0, ms * 1000000L};
+    nanosleep(&t, nullptr);
+}
+
+bool sameModes(const termios &a, const termios &b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+// A child reading keys from a pseudo-terminal; every code it reads comes
+// back through a pipe.
+class TerminalReader : public testing::Test {
+protected:
+    int master = -1, slave = -1;
+    int results[2] = {-1, -1};
+    pid_t child = -1;
+    termios before{};
+
+    void SetUp() override {
+        ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        ASSERT_EQ(pipe(results), 0);
+        ASSERT_EQ(tcgetattr(slave, &before), 0);
+    }
+
+    void TearDown() override {
+        if (child > 0) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+        for (int fd : {master, slave, results[0], results[1]})
+            if (fd >= 0)
+                close(fd);
+    }
+
+    // Starts the child: a session of its own with the terminal as its
+    // controlling one (so Ctrl-C reaches it), reading with body.
+    void start(const std::function<void(int out)> &body, bool controlling = true) {
+        child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            setsid();
+            if (controlling)
+                ioctl(slave, TIOCSCTTY, 0);
+            dup2(slave, STDIN_FILENO);
+            int devnull = open("/dev/null", O_WRONLY);
+            dup2(devnull, STDOUT_FILENO);
+            close(master);
+            close(results[0]);
+            body(results[1]);
+            _exit(0);
+        }
+        close(results[1]);
+        results[1] = -1;
+    }
+
+    static void readForever(int out) {
+        for (;;) {
+            int c = _getch();
+            if (write(out, &c, sizeof c) != sizeof c)
+                _exit(1);
+        }
+    }
+
+    // The next code the child read; -1 when none comes in time.
+    int nextCode(int ms = patienceMs) {
+        struct pollfd p = {results[0], POLLIN, 0};
+        if (poll(&p, 1, ms) <= 0)
+            return -1;
+        int c;
+        return read(results[0], &c, sizeof c) == sizeof c ? c : -1;
+    }
+
+    bool terminalRaw() {
+        termios now;
+        return tcgetattr(slave, &now) == 0 && !(now.c_lflag & ICANON);
+    }
+
+    // Waits until the child has the terminal in its reading mode.
+    bool waitRaw() {
+        for (long long end = nowMs() + patienceMs; nowMs() < end; sleepMs(1))
+            if (terminalRaw())
+                return true;
+        return false;
+    }
+
+    void send(const std::string &bytes) {
+        ASSERT_EQ(write(master, bytes.data(), bytes.size()), (ssize_t)bytes.size());
+    }
+
+    bool modesAsBefore() {
+        termios now;
+        return tcgetattr(slave, &now) == 0 && sameModes(now, before);
+    }
+
+    // The child's end: the signal that ended it, 0 for a normal exit.
+    int waitEnd() {
+        int status = 0;
+        for (long long end = nowMs() + patienceMs; nowMs() < end; sleepMs(1)) {
+            if (waitpid(child, &status, WNOHANG) == child) {
+                child = -1;
+                return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+            }
+        }
+        return -1;
+    }
+};
+
+TEST_F(TerminalReader, EscAloneIsAKeyAndAnArrowWithGapsIsOne) {
+    start(readForever);
+    ASSERT_TRUE(waitRaw());
+    EXPECT_FALSE(modesAsBefore());
+    send("\x1b");
+    EXPECT_EQ(nextCode(), 27);  // with no further byte ever sent
+
+    ASSERT_TRUE(waitRaw());
+    send("\x1b");
+    sleepMs(5);
+    send("[");
+    sleepMs(5);
+    send("A");
+    EXPECT_EQ(nextCode(), 224);
+    EXPECT_EQ(nextCode(), 72);
+
+    // A pair's second code comes from the queue, not the terminal.
+    ASSERT_TRUE(waitRaw());
+    send("\x1b[24~g");
+    EXPECT_EQ(nextCode(), 224);
+    EXPECT_EQ(nextCode(), 134);
+    EXPECT_EQ(nextCode(), 'g');
+}
+
+TEST_F(TerminalReader, ReadsWithoutEchoOrEnterAndEnterIs13) {
+    start(readForever);
+    ASSERT_TRUE(waitRaw());
+    send("x\r\x7f\xe4\xb8\xad");
+    EXPECT_EQ(nextCode(), 'x');
+    EXPECT_EQ(nextCode(), 13);
+    EXPECT_EQ(nextCode(), 8);
+    EXPECT_EQ(nextCode(), '?');
+    ASSERT_TRUE(waitRaw());
+    char echoed[16];
+    struct pollfd p = {master, POLLIN, 0};
+    EXPECT_EQ(poll(&p, 1, 50), 0) << "echoed "
+                                  << read(master, echoed, sizeof echoed) << " bytes";
+}
+
+// The reading mode lasts only while a key is read.
+TEST_F(TerminalReader, ModesAreAsBeforeBetweenAndAfterKeys) {
+    start([](int out) {
+        int c = _getch();
+        if (write(out, &c, sizeof c) != sizeof c)
+            _exit(1);
+        pause();  // until the parent has looked
+    });
+    ASSERT_TRUE(waitRaw());
+    send("a");
+    EXPECT_EQ(nextCode(), 'a');
+    EXPECT_TRUE(modesAsBefore());
+}
+
+class Interrupted : public TerminalReader, public testing::WithParamInterface<int> {};
+
+TEST_P(Interrupted, WhileWaitingLeavesModesAsBefore) {
+    int sig = GetParam();
+    start(readForever);
+    ASSERT_TRUE(waitRaw());
+    if (sig == SIGINT)
+        send("\x03");  // Ctrl-C, as the terminal turns it into the signal
+    else
+        kill(child, sig);
+    EXPECT_EQ(waitEnd(), sig);
+    EXPECT_TRUE(modesAsBefore());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, Interrupted, testing::Values(SIGINT, SIGTERM, SIGHUP),
+                         [](const testing::TestParamInfo<int> &info) {
+                             return std::string(sigabbrev_np(info.param));
+                         });
+
+// Input that has ended gives Esc at once, every time, and getKey returns it.
+TEST_F(TerminalReader, EndOfInputGivesEscWithoutWaiting) {
+    start([](int out) {
+        int devnull = open("/dev/null", O_RDONLY);
+        dup2(devnull, STDIN_FILENO);
+        int codes[3] = {_getch(), _getch(), getKey()};
+        if (write(out, codes, sizeof codes) != sizeof codes)
+            _exit(1);
+    });
+    EXPECT_EQ(nextCode(), 27);
+    EXPECT_EQ(nextCode(), 27);
+    EXPECT_EQ(nextCode(), 27);
+    EXPECT_EQ(waitEnd(), 0);
+}
+
+TEST_F(TerminalReader, PipeIsReadUntilItEnds) {
+    start([](int out) {
+        int keys[2];
+        if (pipe(keys) != 0 || write(keys[1], "Gs\x1b[A", 5) != 5)
+            _exit(1);
+        close(keys[1]);
+        dup2(keys[0], STDIN_FILENO);
+        int codes[5] = {getKey(), _getch(), getKey(), getKey(), _getch()};
+        if (write(out, codes, sizeof codes) != sizeof codes)
+            _exit(1);
+    });
+    for (int expected : {71, (int)'s', 72, 27, 27})
+        EXPECT_EQ(nextCode(), expected);
+    EXPECT_EQ(waitEnd(), 0);
+}
+
+// The terminal goes away (its master closed) while the child waits.
+TEST_F(TerminalReader, HangupEndsTheWait) {
+    start(readForever, false);
+    ASSERT_TRUE(waitRaw());
+    close(master);
+    master = -1;
+    EXPECT_EQ(nextCode(), 27);
+    EXPECT_EQ(nextCode(), 27);
+}
+
+}  // namespace
