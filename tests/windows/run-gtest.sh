@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs one cross-built gtest binary under Wine in a console (a tmux pane)
+# and reports its result from the binary's XML report.
+#
+# A test that needs keys pressed asks for them (pressKeys in probe.h): it
+# writes the tmux names of the keys to the file keys-N in the folder that
+# BANQI_KEYS names, N counting from 1, and this script types them.
+set -u
+exe=$1
+. "$(dirname "$0")/wine.sh"
+wine_prefix
+work=$(mktemp -d)
+trap 'pane_stop; rm -rf "$work"' EXIT
+
+pane_start "$work"
+type_line "BANQI_KEYS='Z:$work' wine '$exe' --gtest_color=no --gtest_output=xml:report.xml; echo \$? >rc"
+
+next=1
+deadline=$((SECONDS + WINE_WAIT))
+until [ -s "$work/rc" ]; do
+  if [ -e "$work/keys-$next" ]; then
+    # shellcheck disable=SC2046  # one word per key
+    keys $(cat "$work/keys-$next")
+    next=$((next + 1))
+    continue
+  fi
+  [ $SECONDS -lt $deadline ] || fail "$(basename "$exe") did not end within ${WINE_WAIT}s"
+  sleep 0.05
+done
+
+rc=$(cat "$work/rc")
+[ -s "$work/report.xml" ] || fail "$(basename "$exe") exited $rc and wrote no report"
+summary=$(grep -m1 -o '<testsuites [^>]*' "$work/report.xml" | grep -o ' \(tests\|failures\|disabled\|errors\)="[0-9]*"' | tr -d '\n')
+echo "$(basename "$exe") under Wine:$summary, exit $rc"
+# Cases skipped (the message says why) and failed, with their messages.
+grep -B1 -A4 -E '<(skipped|failure)' "$work/report.xml" | grep -v '^--$' || true
+[ "$rc" = 0 ] || fail "$(basename "$exe") exited $rc"
