@@ -6,11 +6,11 @@ BUILD_SAN  ?= build-sanitize
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales clang libclang-rt-14-dev
 # zh_TW is the Big5 locale, for a terminal that shows the bytes as they are.
 TEST_LOCALES   := zh_TW
 
-.PHONY: all run build test test-sanitize bench clean deps-build deps-test
+.PHONY: all run build test test-sanitize bench clean deps-build deps-test fuzz bench-keys
 
 all: build
 
@@ -42,5 +42,22 @@ test-sanitize: deps-test
 bench: deps-build
 	@bench/startup.sh
 
+# The key reader's latency on a pseudo-terminal: Esc, an arrow, Space.
+bench-keys: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_keys
+	@./$(BUILD)/bench_keys 200
+
+# The key decoder under libFuzzer with ASan and UBSan, for a bounded time.
+BUILD_FUZZ ?= build-fuzz
+FUZZ_TIME  ?= 45
+fuzz: deps-test
+	@mkdir -p $(BUILD_FUZZ)/corpus
+	clang++ -std=c++17 -g -O1 -Wall -Wextra -fsanitize=fuzzer,address,undefined \
+	  -fno-sanitize-recover=all -Isrc fuzz/keydecode_fuzz.cpp \
+	  src/platform/posix/conio/keydecode.cpp -o $(BUILD_FUZZ)/keydecode_fuzz
+	$(BUILD_FUZZ)/keydecode_fuzz -max_total_time=$(FUZZ_TIME) -dict=fuzz/keys.dict \
+	  $(BUILD_FUZZ)/corpus fuzz/seeds
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)
