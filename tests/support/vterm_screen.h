@@ -25,9 +25,9 @@ struct Screen {
     int termSignal = 0;            // the signal that ended the child, 0 if none
     bool timedOut = false;         // the child was killed after running too long
     int cols = 0, rows = 0;
-    // Text of `columns` columns from (x, y), 1-based; a wide character
+    // Text of `ncols` columns from (x, y), 1-based; a wide character
     // counts two columns and appears once.
-    std::string text(int x, int y, int columns) const;
+    std::string text(int x, int y, int ncols) const;
     std::string row(int y) const;  // the whole row
     ScreenCell cell(int x, int y) const;
     std::string raw;               // every byte the child wrote
