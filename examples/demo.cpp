@@ -1,31 +1,83 @@
-// banqi-demo: draws the play screen with a few cells face up, the side to
-// move, a status message and the captured pieces, then waits for Esc.
+// banqi-demo: the play screen with its keys, and no game behind them.
+// Arrows move the highlight over the cells (it stops at the edges), Space
+// turns the cell under it face up, S shows or hides a line of sample
+// captured pieces, Esc ends. Each accepted key's code is shown on row 21.
 #include <cstdlib>
+#include <ctime>
 
 #include "console/utilwin32.h"
+#include "game/deal.h"
 #include "platform/textout.h"
 #include "ui/screen.h"
 
+namespace {
+
+const int rows = 4, cols = 8;
+const int keyRow = 21, deadRow = 16, statusRow = 23;
+
+int pieces[rows * cols];
+int faceUp[rows * cols];
+
+void drawCell(int row, int col, int highlight) {
+    displayPiece(row, col, pieces[row * cols + col], faceUp[row * cols + col], highlight);
+}
+
+void showKey(int key) {
+    gotoxy(1, keyRow);
+    textPrintf("key: %-3d", key);
+    gotoxy(1, statusRow);
+}
+
+void hideDeadPieces() {
+    gotoxy(1, deadRow);
+    textPrintf("%80s", "");
+    gotoxy(1, statusRow);
+}
+
+}  // namespace
+
 int main() {
+    std::srand((unsigned)std::time(nullptr));
+    shuffle(pieces, rows * cols);
+
     displayBoard();
-
-    displayPiece(0, 0, 16, 1, 0);  // 帥, red
-    displayPiece(0, 3, 0, 1, 0);   // 將, black
-    displayPiece(1, 2, 25, 1, 1);  // 炮, red, highlight 1
-    displayPiece(2, 5, 7, 1, 2);   // 馬, black, highlight 2
-    displayPiece(3, 7, 27, 0, 1);  // face down, highlight 1
-    displayPiece(2, 1, 12, 1, 0);  // 卒, black
-    displayPiece(3, 4, 21, 1, 0);  // 硨, red
-
     prompt(1);
     int dead[] = {28, 3, 19, 11, 9};
     const int deadCount = sizeof dead / sizeof dead[0];
     std::qsort(dead, deadCount, sizeof dead[0], compare);
     showDeadPieces(deadCount, dead);
+    bool deadShown = true;
     status("\xAC\xF5\xA4\xE8\xBD\xD0\xC2\xBD\xB4\xD1\xA9\xCE\xA8\xAB\xB4\xD1");  // 紅方請翻棋或走棋
 
-    // Esc ends, as the instructions say; the other keys have no move to make.
-    while (getKey() != 27) {
+    int row = 0, col = 0;
+    drawCell(row, col, 1);
+    for (int key; (key = getKey()) != 27;) {
+        showKey(key);
+        int toRow = row, toCol = col;
+        if (key == 72 && row > 0)
+            toRow--;
+        else if (key == 80 && row < rows - 1)
+            toRow++;
+        else if (key == 75 && col > 0)
+            toCol--;
+        else if (key == 77 && col < cols - 1)
+            toCol++;
+        else if (key == 32)
+            faceUp[row * cols + col] = 1;
+        else if (key == 83) {
+            deadShown = !deadShown;
+            if (deadShown)
+                showDeadPieces(deadCount, dead);
+            else
+                hideDeadPieces();
+            setTextColor(7);
+        }
+        if (toRow != row || toCol != col) {
+            drawCell(row, col, 0);
+            row = toRow;
+            col = toCol;
+        }
+        drawCell(row, col, 1);
     }
 
     setTextColor(7);

@@ -33,10 +33,10 @@ done
 [ "$(row 16)" = "$(pad 14)Dead: 象包卒相兵" ] || fail "captured pieces: $(row 16)"
 [ "$(row 23)" = "紅方請翻棋或走棋" ] || fail "status line: $(row 23)"
 
-# 帥 face up in the top-left cell, in bright red: 91 on a 16-colour
-# terminal, or red (31) with bold where the bright colours are bold.
-coloured=$(screen -e | sed -n 7p)
-[[ "$coloured" =~ $'\e'\[([0-9]+\;)*(91|1\;31|31\;1)m帥 ]] || fail "帥 not in bright red: $(printf '%q' "$coloured")"
+# 相, a red piece on the captured-piece line, in bright red: 91 on a
+# 16-colour terminal, or red (31) with bold where the bright colours are bold.
+coloured=$(screen -e | sed -n 16p)
+[[ "$coloured" =~ $'\e'\[([0-9]+\;)*(91|1\;31|31\;1)m相 ]] || fail "相 not in bright red: $(printf '%q' "$coloured")"
 
 sleep 0.2  # a key before the demo reads one would be type-ahead, not the test
 [ -e "$work/rc" ] && fail "the demo did not wait for a key"
