@@ -154,6 +154,36 @@ TEST(WinConsole, ReportsTheTerminalsSizeAndTheStateItKeeps) {
     EXPECT_EQ(s.text(1, 1, 33), "100 30 7 0 0 99 29 100 30|30 4 6 ");
 }
 
+// libvterm erases in the current background whatever the terminal entry
+// says, so only the bytes show whether a terminal without bce gets its
+// blanks written out in the colour (as tmux and screen need).
+TEST(WinConsole, WritesBlanksOutOnlyWhereErasingWouldLoseTheColour) {
+    struct Case { const char *term; bool writesBlanks; } cases[] = {
+        {"xterm-256color", false},
+        {"screen-256color", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.term);
+        std::string term = c.term;
+        Screen s = runOnTerminal([term] {
+            setenv("TERM", term.c_str(), 1);
+            HANDLE h = GetStdHandle(STD_OUTPUT_HANDLE);
+            SetConsoleTextAttribute(h, 0x1E);
+            DWORD written = 0;
+            FillConsoleOutputAttribute(h, 0x1E, 80 * 25, COORD{0, 0}, &written);
+            return 0;
+        });
+        std::size_t spaces = 0;
+        for (char ch : s.raw)
+            spaces += ch == ' ';
+        if (c.writesBlanks)
+            EXPECT_GE(spaces, 80u * 25u);
+        else
+            EXPECT_LT(spaces, 80u);
+        EXPECT_EQ(s.cell(80, 25).bg, ansiBackground(0x1E));
+    }
+}
+
 std::string sgr0For(const char *term) {
     int status = 0;
     if (setupterm(term, STDERR_FILENO, &status) != OK)

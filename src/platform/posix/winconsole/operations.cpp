@@ -106,10 +106,13 @@ BOOL fill(HANDLE console, char ch, const WORD *attribute, DWORD length, COORD st
           DWORD *written) {
     int cols = 0, rows = 0;
     *written = 0;
+    if (!usable(console, cols, rows) || !inside(start, cols, rows))
+        return refused;
     const TerminalCaps &caps = terminalCaps();
-    if (!usable(console, cols, rows) || !inside(start, cols, rows) || caps.moveTo.empty())
+    if (caps.moveTo.empty())
         return refused;
     DWORD count = cellsFrom(start, length, cols, rows);
+    // A fill leaves the cursor where it was.
     saveCursor(caps);
     if (attribute)
         emitPen(*attribute);
@@ -157,8 +160,10 @@ BOOL GetConsoleScreenBufferInfo(HANDLE console, CONSOLE_SCREEN_BUFFER_INFO *info
 
 BOOL SetConsoleCursorPosition(HANDLE console, COORD position) {
     int cols = 0, rows = 0;
+    if (!usable(console, cols, rows) || !inside(position, cols, rows))
+        return refused;
     const TerminalCaps &caps = terminalCaps();
-    if (!usable(console, cols, rows) || !inside(position, cols, rows) || caps.moveTo.empty())
+    if (caps.moveTo.empty())
         return refused;
     emit(capMoveTo(caps, position.Y, position.X));
     consoleState().cursor = position;
