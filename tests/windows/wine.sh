@@ -15,7 +15,7 @@ unset DISPLAY WAYLAND_DISPLAY
 
 WINE_WAIT=${WINE_WAIT:-120}   # seconds before a wait gives up
 
-fail() { echo "FAIL: $*" >&2; if [ -n "${TMUX_SOCKET:-}" ]; then echo "--- screen ---" >&2; screen >&2; fi; exit 1; }
+fail() { echo "FAIL: $*" >&2; if [ -n "${TMUX_SOCKET:-}" ]; then echo "--- screen ---" >&2; screen 2>/dev/null >&2; fi; exit 1; }
 
 # Makes the prefix once; the first boot of a new prefix takes some ten
 # seconds. Tests that run at the same time wait for the one that makes it.
