@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Pictures for the README: runs banqi-demo (the play screen) and banqi (the
-# dealt table) in an 80 x 25 tmux pane with a UTF-8 locale, captures each
-# screen with its colours, and renders it as a PNG with Debian's fonts
-# (Noto Sans Mono CJK for Chinese, DejaVu Sans Mono for the rest).
+# Pictures for the README: runs banqi-demo (the play screen, with a few
+# cells turned up through its keys) and banqi (the dealt table) in an
+# 80 x 25 tmux pane with a UTF-8 locale, captures each screen with its
+# colours, and renders it as a PNG with Debian's fonts (Noto Sans Mono CJK
+# for Chinese, DejaVu Sans Mono for the rest). Both deals are random.
 #   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs)
 set -eu
 
@@ -25,23 +26,55 @@ work=$(mktemp -d)
 t() { tmux -L "$socket" -f /dev/null "$@"; }
 trap 't kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# shoot NAME PROGRAM TEXT KEY: runs PROGRAM alone in a fresh pane, waits
-# until TEXT shows, captures the screen as NAME.png, then sends KEY.
-shoot() {
-  local name=$1 program=$2 text=$3 key=$4
-  t new-session -d -s "$name" -x 80 -y 25 \
-    env -i PATH="$PATH" TERM=tmux-256color LC_ALL=C.UTF-8 "$program"
-  t set-option -t "$name" status off >/dev/null
-  t set-option -t "$name" remain-on-exit on >/dev/null
+# wait_screen NAME PATTERN: polls the pane until an extended regex matches.
+wait_screen() {
   local deadline=$((SECONDS + 30))
-  until t capture-pane -p -t "$name" | grep -q -- "$text"; do
+  until t capture-pane -p -t "$1" | grep -Eq -- "$2"; do
     if [ $SECONDS -ge $deadline ]; then
-      echo "screenshots: $name never showed \"$text\"" >&2
-      t capture-pane -p -t "$name" >&2
+      echo "screenshots: $1 never showed \"$2\"" >&2
+      t capture-pane -p -t "$1" >&2
       exit 1
     fi
     sleep 0.1
   done
+}
+
+# press NAME KEY CODE: sends KEY to banqi-demo once it is reading (the
+# terminal in key-at-a-time mode; a key typed while it draws is echoed),
+# then waits for the demo to show the key's code on row 21.
+press() {
+  local tty deadline=$((SECONDS + 30))
+  tty=$(t display-message -p -t "$1" '#{pane_tty}')
+  until stty -F "$tty" -a | grep -qw -- -icanon; do
+    [ $SECONDS -lt $deadline ] || { echo "screenshots: $1 never read a key" >&2; exit 1; }
+    sleep 0.02
+  done
+  t send-keys -t "$1" "$2"
+  wait_screen "$1" "^key: $3 *\$"
+}
+
+# A few cells face up, the highlight left on the last.
+turn_cells_up() {
+  local name=$1 step
+  for step in Space:32 Right:77 Right:77 Space:32 Down:80 Space:32 Right:77 Right:77 \
+              Right:77 Space:32 Down:80 Down:80 Space:32 Left:75 Left:75 Left:75 Left:75 \
+              Space:32 Up:72 Left:75 Space:32 Right:77 Right:77 Right:77 Right:77 Right:77 \
+              Right:77 Space:32 Down:80 Space:32; do
+    press "$name" "${step%:*}" "${step#*:}"
+  done
+}
+
+# shoot NAME PROGRAM TEXT KEY [PREPARE]: runs PROGRAM alone in a fresh
+# pane, waits until TEXT shows, runs PREPARE NAME if given, captures the
+# screen as NAME.png, then sends KEY to end the program.
+shoot() {
+  local name=$1 program=$2 text=$3 key=$4 prepare=${5:-}
+  t new-session -d -s "$name" -x 80 -y 25 \
+    env -i PATH="$PATH" TERM=tmux-256color LC_ALL=C.UTF-8 "$program"
+  t set-option -t "$name" status off >/dev/null
+  t set-option -t "$name" remain-on-exit on >/dev/null
+  wait_screen "$name" "$text"
+  [ -z "$prepare" ] || "$prepare" "$name"
   t capture-pane -e -p -t "$name" >"$work/$name.ans"
   t send-keys -t "$name" "$key"
   /usr/bin/python3 "$root/scripts/ansi_to_png.py" "$work/$name.ans" "$out/$name.png" "$narrow" "$wide"
@@ -49,5 +82,5 @@ shoot() {
 }
 
 mkdir -p "$out"
-shoot play-screen "$build/banqi-demo" '紅方請翻棋或走棋' Escape
+shoot play-screen "$build/banqi-demo" '紅方請翻棋或走棋' Escape turn_cells_up
 shoot dealt-table "$build/banqi" 'Press any key' Space
