@@ -41,8 +41,8 @@ BOX = {
 SGR = re.compile(r"\x1b\[([0-9;:]*)m")
 
 
-def load(spec, size):
-    path, _, index = spec.partition(":")
+def load(font, size):
+    path, _, index = font.partition(":")
     return ImageFont.truetype(path, size, index=int(index or 0))
 
 

@@ -57,7 +57,7 @@ press() {  # press KEY CODE
 for r in 0 1 2 3; do
   [ $r -gt 0 ] && press Down 80
   press Space 32
-  for c in 1 2 3 4 5 6 7; do
+  for _ in 1 2 3 4 5 6 7; do
     if [ $((r % 2)) -eq 0 ]; then press Right 77; else press Left 75; fi
     press Space 32
   done
@@ -94,7 +94,9 @@ for y in 7 9 11 13; do
     first=0
   done
 done
-[ $reds -eq 16 ] && [ $blacks -eq 16 ] || fail "face up: $reds red and $blacks black pieces"
+if [ $reds -ne 16 ] || [ $blacks -ne 16 ]; then
+  fail "face up: $reds red and $blacks black pieces"
+fi
 
 keys Escape
 wait_file "$work/after"
