@@ -3,14 +3,19 @@
 
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
+BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales clang libclang-rt-14-dev
 # zh_TW is the Big5 locale, for a terminal that shows the bytes as they are.
 TEST_LOCALES   := zh_TW
+# The Windows build and Wine to run its tests; zh_TW.UTF-8 puts Wine's
+# console on code page 950.
+WINDOWS_PACKAGES := cmake make googletest g++-mingw-w64-x86-64 wine64 wine locales tmux
+WINDOWS_LOCALES  := zh_TW.UTF-8
 
-.PHONY: all run build test test-sanitize bench clean deps-build deps-test fuzz bench-keys
+.PHONY: all run build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys
 
 all: build
 
@@ -32,6 +37,17 @@ test: deps-test
 	cmake -S . -B $(BUILD) -DBANQI_TESTS=ON >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-windows
+
+deps-windows:
+	@scripts/need-packages.sh $(WINDOWS_PACKAGES)
+	@scripts/need-locale.sh $(WINDOWS_LOCALES)
+
+# The suite cross-built for Windows with MinGW-w64 and run under Wine.
+test-windows: deps-windows
+	cmake -S . -B $(BUILD_WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DBANQI_TESTS=ON >/dev/null
+	cmake --build $(BUILD_WIN) -j $(JOBS)
+	cd $(BUILD_WIN) && ctest --output-on-failure -j $(JOBS)
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps-test
@@ -60,4 +76,4 @@ fuzz: deps-test
 	  $(BUILD_FUZZ)/corpus fuzz/seeds
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN)
