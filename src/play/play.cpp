@@ -23,20 +23,19 @@ const int keyRight = 77;
 
 enum Step { keepPlaying, gameOver, leave };
 
-// A status message put together from Big5 pieces.
-void say(std::initializer_list<const char *> parts) {
+std::string joined(std::initializer_list<const char *> parts) {
     std::string message;
     for (const char *part : parts)
         message += part;
-    status(message.c_str());
+    return message;
 }
 
+// A status message put together from Big5 pieces.
+void say(std::initializer_list<const char *> parts) { status(joined(parts).c_str()); }
+
+// The end of the game, and the key that will end the program.
 Step announce(std::initializer_list<const char *> parts) {
-    std::string message;
-    for (const char *part : parts)
-        message += part;
-    message += msgPressKey;
-    status(message.c_str());
+    status((joined(parts) + msgPressKey).c_str());
     return gameOver;
 }
 

@@ -3,7 +3,8 @@
 # a fixed deal played to a win with the keys a test tool works out from
 # the rules, the screen read back after the moves that matter; then give
 # up, draw offers and Esc with their confirmations; and the terminal's
-# modes unchanged however the program ends.
+# modes unchanged however the program ends. BANQI_TEST_SEED picks another
+# deal (default 1).
 set -u
 export LC_ALL=C.UTF-8  # ${#var} counts characters, not bytes
 play=$1
@@ -21,12 +22,12 @@ rows=()
 grab() { mapfile -t rows < <(screen); }
 row() { printf '%s' "${rows[$(($1 - 1))]}"; }
 
-# start NAME: runs banqi-play on the fixed deal and waits for its first
-# message.
+# start NAME [SEED]: runs banqi-play on a fixed deal and waits for its
+# first message.
 start() {
   name=$1
   t send-keys -t e2e "clear" Enter
-  type_line "(trap : INT; BANQI_SEED=$seed $play; echo \$? >$work/$name.rc; stty -g >$work/$name.after)"
+  type_line "(trap : INT; BANQI_SEED=${2:-$seed} $play; echo \$? >$work/$name.rc; stty -g >$work/$name.after)"
   wait_for '^先手請翻開一顆棋子'
 }
 
@@ -51,6 +52,16 @@ dead_glyphs() {
   line=${line#*Dead:}
   line=${line# }
   printf '%s' "${line%% *}"
+}
+
+# wait_colour ROW TEXT: polls the screen with its colours until row ROW
+# holds TEXT (fixed, escapes and all).
+wait_colour() {
+  local deadline=$((SECONDS + TMUX_PANE_WAIT))
+  until screen -e | sed -n "$1p" | grep -qF -- "$2"; do
+    [ $SECONDS -lt $deadline ] || fail "timed out waiting for $(printf '%q' "$2") on row $1"
+    sleep 0.05
+  done
 }
 
 side_name() { [ "$1" = RED ] && echo 紅方 || echo 黑方; }
@@ -109,22 +120,38 @@ fi
 keys Space
 finish
 
-# --- Refusals, confirmations and a draw by agreement ------------------------
-start offers
+# --- Selection, refusals, confirmations and a draw by agreement -----------
+# The deal of seed 1 begins: a1 將 (black), b1 傌 (red), a2 卒 (black).
+start offers 1
 keys G
 wait_for '^翻開第一顆棋子之後才能認輸或提和'
 keys Up Left Space  # the cursor stops at the edges: a1 is flipped
-wait_for 'next: '
+wait_for 'next: RED'
 grab
-[[ "$(row 7)" =~ ^\ {21}１│\ [^●\ ]│\ ●\  ]] || fail "a1 not flipped: $(row 7)"
-keys Space  # the piece just flipped belongs to the first player
+[[ "$(row 7)" =~ ^\ {21}１│\ 將│\ ●\  ]] || fail "a1 not flipped: $(row 7)"
+[ "$(row 23)" = "先手為黑方，後手為紅方" ] || fail "after the first flip: $(row 23)"
+keys Space  # 將 belongs to black, and red is to move
 wait_for '^這不是你的棋子'
-keys T
-wait_for '^(紅方|黑方)提議和局：(紅方|黑方)按 T 同意，按其他鍵拒絕'
+keys Right Space
+wait_for 'next: BLACK'
+keys Left Space
+wait_for '^已選取'
+# The selected piece on dark yellow, the cursor on bright green.
+wait_colour 7 $'\e[43m將'
 keys Space
-wait_for '^(紅方|黑方)不同意和局，繼續對局'
+wait_for '^已取消選取'
+keys Space Down
+wait_for '^已選取'
+wait_colour 9 $'\e[102m●'  # the cursor moved on to a2
+screen -e | sed -n 7p | grep -qF $'\e[43m將' || fail "將 no longer selected"
+keys Space
+wait_for '^不能吃還沒翻開的棋子'
+keys T
+wait_for '^黑方提議和局：紅方按 T 同意，按其他鍵拒絕'
+keys Space
+wait_for '^紅方不同意和局，繼續對局'
 keys G
-wait_for '^(紅方|黑方)要認輸嗎？再按 G 確認'
+wait_for '^黑方要認輸嗎？再按 G 確認'
 keys Left
 wait_for '^繼續對局 *$'
 keys Escape
