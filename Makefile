@@ -15,7 +15,7 @@ TEST_LOCALES   := zh_TW
 WINDOWS_PACKAGES := cmake make googletest g++-mingw-w64-x86-64 wine64 wine locales tmux
 WINDOWS_LOCALES  := zh_TW.UTF-8
 
-.PHONY: all run build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys
+.PHONY: all run play build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys
 
 all: build
 
@@ -32,6 +32,12 @@ build: deps-build
 
 run: build
 	@./$(BUILD)/banqi
+
+# banqi-play: a game for two players at one keyboard.
+play: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target banqi-play
+	@./$(BUILD)/banqi-play
 
 test: deps-test
 	cmake -S . -B $(BUILD) -DBANQI_TESTS=ON >/dev/null
