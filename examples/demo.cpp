@@ -52,7 +52,6 @@ int main() {
     int row = 0, col = 0;
     drawCell(row, col, 1);
     for (int key; (key = getKey()) != 27;) {
-        showKey(key);
         int toRow = row, toCol = col;
         if (key == 72 && row > 0)
             toRow--;
@@ -78,6 +77,7 @@ int main() {
             col = toCol;
         }
         drawCell(row, col, 1);
+        showKey(key);  // last, so that its code on screen means the key is drawn
     }
 
     setTextColor(7);
