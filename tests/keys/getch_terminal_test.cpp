@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -178,18 +179,43 @@ TEST_F(TerminalReader, ReadsWithoutEchoOrEnterAndEnterIs13) {
                                   << read(master, echoed, sizeof echoed) << " bytes";
 }
 
-// The reading mode lasts only while a key is read.
-TEST_F(TerminalReader, ModesAreAsBeforeBetweenAndAfterKeys) {
-    start([](int out) {
-        int c = _getch();
-        if (write(out, &c, sizeof c) != sizeof c)
-            _exit(1);
-        pause();  // until the parent has looked
+// The reading mode lasts only while a key is read. Between reads only echo
+// stays off, so a key pressed meanwhile waits unseen for the next read; at
+// exit every mode is as before.
+TEST_F(TerminalReader, BetweenKeysOnlyEchoStaysOffAndAtExitAllIsAsBefore) {
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    start([go](int out) {
+        for (int key = 0; key < 2; key++) {
+            int c = _getch();
+            if (write(out, &c, sizeof c) != sizeof c)
+                _exit(1);
+            char byte;
+            if (key == 0 && read(go[0], &byte, 1) != 1)  // until the parent has looked
+                _exit(1);
+        }
+        std::exit(0);
     });
     ASSERT_TRUE(waitRaw());
     send("a");
     EXPECT_EQ(nextCode(), 'a');
+    termios between;
+    for (long long end = nowMs() + patienceMs; terminalRaw() && nowMs() < end;)
+        sleepMs(1);
+    ASSERT_EQ(tcgetattr(slave, &between), 0);
+    termios expected = before;
+    expected.c_lflag &= ~(tcflag_t)(ECHO | ECHONL);
+    EXPECT_TRUE(sameModes(between, expected));
+
+    send("b");
+    struct pollfd p = {master, POLLIN, 0};
+    EXPECT_EQ(poll(&p, 1, 50), 0) << "a key between reads was echoed";
+    ASSERT_EQ(write(go[1], "g", 1), 1);
+    EXPECT_EQ(nextCode(), 'b');
+    EXPECT_EQ(waitEnd(), 0);
     EXPECT_TRUE(modesAsBefore());
+    close(go[0]);
+    close(go[1]);
 }
 
 class Interrupted : public TerminalReader, public testing::WithParamInterface<int> {};

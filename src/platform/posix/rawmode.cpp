@@ -10,6 +10,8 @@ namespace {
 
 struct termios original;
 struct termios raw;
+struct termios idle;
+const struct termios *current = &raw;  // raw while reading, idle between reads
 int terminalFd = -1;
 volatile sig_atomic_t active = 0;
 
@@ -44,7 +46,7 @@ void onStop(int) {
     raise(SIGTSTP);
     install(SIGTSTP, onStop);
     if (wasActive)
-        tcsetattr(terminalFd, TCSANOW, &raw);
+        tcsetattr(terminalFd, TCSANOW, current);
 }
 
 void installHandlers() {
@@ -64,8 +66,12 @@ void installHandlers() {
 }  // namespace
 
 bool rawModeEnter(int fd) {
+    if (active && fd == terminalFd) {
+        current = &raw;
+        return tcsetattr(fd, TCSANOW, &raw) == 0;
+    }
     if (active)
-        return true;
+        rawModeLeave();
     struct termios now;
     if (tcgetattr(fd, &now) != 0)
         return false;
@@ -80,6 +86,9 @@ bool rawModeEnter(int fd) {
     raw.c_lflag &= ~(tcflag_t)(ICANON | ECHO | IEXTEN);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
+    idle = now;
+    idle.c_lflag &= ~(tcflag_t)(ECHO | ECHONL);
+    current = &raw;
     terminalFd = fd;
     active = 1;
     if (tcsetattr(fd, TCSANOW, &raw) != 0) {
@@ -87,6 +96,13 @@ bool rawModeEnter(int fd) {
         return false;
     }
     return true;
+}
+
+void rawModeIdle() {
+    if (!active)
+        return;
+    current = &idle;
+    tcsetattr(terminalFd, TCSANOW, &idle);
 }
 
 void rawModeLeave() {

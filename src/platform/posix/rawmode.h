@@ -8,6 +8,12 @@
 // fd; signals (Ctrl-C) stay on. False when fd is not a terminal.
 bool rawModeEnter(int fd);
 
+// Between reads: puts back every mode rawModeEnter found but echo, which
+// stays off until rawModeLeave. A key pressed while the program is busy
+// drawing then waits unseen for the next read, as on a Windows console,
+// instead of being echoed over the screen.
+void rawModeIdle();
+
 // Puts back the modes rawModeEnter found. Harmless when not in raw mode.
 void rawModeLeave();
 

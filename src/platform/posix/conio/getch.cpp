@@ -1,6 +1,7 @@
 // _getch on a POSIX terminal: the terminal is switched to key-at-a-time
-// reading only while a key is being read, its bytes are decoded into the
-// Windows codes, and the second code of a pair waits for the next call.
+// reading only while a key is being read (between reads only echo stays
+// off, until exit), its bytes are decoded into the Windows codes, and the
+// second code of a pair waits for the next call.
 #include "platform/getch.h"
 
 #include <poll.h>
@@ -77,7 +78,7 @@ int _getch(void) {
     bool raw = rawModeEnter(STDIN_FILENO);
     queued = readKey(STDIN_FILENO);
     if (raw)
-        rawModeLeave();
+        rawModeIdle();
     taken = 0;
     if (queued == 0)
         return escCode;
