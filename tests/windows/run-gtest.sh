@@ -32,6 +32,20 @@ rc=$(cat "$work/rc")
 [ -s "$work/report.xml" ] || fail "$(basename "$exe") exited $rc and wrote no report"
 summary=$(grep -m1 -o '<testsuites [^>]*' "$work/report.xml" | grep -o ' \(tests\|failures\|disabled\|errors\)="[0-9]*"' | tr -d '\n')
 echo "$(basename "$exe") under Wine:$summary, exit $rc"
-# Cases skipped (the message says why) and failed, with their messages.
-grep -B1 -A4 -E '<(skipped|failure)' "$work/report.xml" | grep -v '^--$' || true
+# Cases failed and skipped, each with its message.
+awk '
+  function attr(key) {
+    if (!match($0, " " key "=\"[^\"]*\"")) return ""
+    return substr($0, RSTART + length(key) + 3, RLENGTH - length(key) - 4)
+  }
+  /<testcase / {
+    name = attr("classname") "." attr("name")
+    if (attr("value_param") != "") name = name " with " attr("value_param")
+  }
+  /<(failure|skipped) / {
+    m = attr("message")
+    gsub(/&#x0A;/, "\n    ", m); gsub(/&quot;/, "\"", m); gsub(/&apos;/, "'"'"'", m)
+    gsub(/&lt;/, "<", m); gsub(/&gt;/, ">", m); gsub(/&amp;/, "\\&", m)
+    print "  " ($0 ~ /<failure/ ? "FAILED " : "skipped ") name ": " m
+  }' "$work/report.xml"
 [ "$rc" = 0 ] || fail "$(basename "$exe") exited $rc"
