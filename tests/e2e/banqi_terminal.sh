@@ -4,13 +4,9 @@
 # terminal's modes are the same afterwards, however the pause ends.
 set -u
 banqi=$1
-work=$(mktemp -d)
-. "$(dirname "$0")/tmux.sh"
-trap 'tmux_stop; rm -rf "$work"' EXIT
 
+. "$(dirname "$0")/tmux.sh"
 tmux_start
-type_line "PS1='$ '; stty -g >$work/before"
-wait_file "$work/before"
 
 # run NAME KEYS...: runs banqi in the pane, waits for the prompt, sends the
 # keys, and checks the exit status and the terminal's modes afterwards.

@@ -7,16 +7,14 @@
 set -u
 export LC_ALL=C.UTF-8
 demo=$1
-work=$(mktemp -d)
-. "$(dirname "$0")/tmux.sh"
-trap 'tmux_stop; rm -rf "$work"' EXIT
 
+. "$(dirname "$0")/tmux.sh"
 tmux_start
-type_line "PS1='$ '"
 pane_tty=$(t display-message -p -t e2e '#{pane_tty}')
 
 # Waits until the demo is reading a key, that is has the terminal in its
-# key-at-a-time mode: a key sent earlier would be typed ahead, echoed.
+# key-at-a-time mode: a key sent earlier would be type-ahead, which says
+# nothing of how a key is read while the demo waits.
 wait_reading() {
   local deadline=$((SECONDS + TMUX_PANE_WAIT))
   until stty -F "$pane_tty" -a | grep -qw -- -icanon; do

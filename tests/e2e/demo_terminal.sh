@@ -6,13 +6,9 @@
 set -u
 export LC_ALL=C.UTF-8
 demo=$1
-work=$(mktemp -d)
-. "$(dirname "$0")/tmux.sh"
-trap 'tmux_stop; rm -rf "$work"' EXIT
 
+. "$(dirname "$0")/tmux.sh"
 tmux_start
-type_line "PS1='$ '; stty -g >$work/before"
-wait_file "$work/before"
 t send-keys -t e2e "clear" Enter
 type_line "$demo; echo \$? >$work/rc; stty -g >$work/after"
 wait_for '紅方請翻棋或走棋'

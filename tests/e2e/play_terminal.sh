@@ -10,13 +10,9 @@ export LC_ALL=C.UTF-8  # ${#var} counts characters, not bytes
 play=$1
 script_tool=$2
 seed=${BANQI_TEST_SEED:-1}
-work=$(mktemp -d)
-. "$(dirname "$0")/tmux.sh"
-trap 'tmux_stop; rm -rf "$work"' EXIT
 
+. "$(dirname "$0")/tmux.sh"
 tmux_start
-type_line "PS1='$ '; stty -g >$work/before"
-wait_file "$work/before"
 
 rows=()
 grab() { mapfile -t rows < <(screen); }

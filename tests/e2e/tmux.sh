@@ -1,22 +1,27 @@
 # Helpers for end-to-end tests that drive a program in a real terminal:
 # a private tmux server, one 80 x 25 pane, a UTF-8 locale.
-# Source it, then call tmux_start. The server goes away when the test exits.
+# Source it, then call tmux_start. $work is a scratch folder; it and the
+# server go away when the test exits.
 
 TMUX_SOCKET="banqi-e2e-$$-$RANDOM"
 TMUX_PANE_WAIT=${TMUX_PANE_WAIT:-20}   # seconds before a wait gives up
 
 t() { tmux -L "$TMUX_SOCKET" -f /dev/null "$@"; }
 
+work=$(mktemp -d)
 tmux_stop() { t kill-server 2>/dev/null || true; }
-trap tmux_stop EXIT
+trap 'tmux_stop; rm -rf "$work"' EXIT
 
-# tmux_start [env NAME=VALUE...]: a pane running a plain bash.
+# tmux_start [env NAME=VALUE...]: a pane running a plain bash, whose
+# terminal modes (stty -g) are recorded in $work/before.
 tmux_start() {
   t new-session -d -x 80 -y 25 -s e2e \
     env -i PATH="$PATH" HOME="${HOME:-/root}" TERM=xterm-256color LC_ALL=C.UTF-8 "$@" \
     bash --norc --noprofile
   t set-option -g status off
   t set-option -g history-limit 0
+  type_line "PS1='$ '; stty -g >$work/before"
+  wait_file "$work/before"
 }
 
 screen() { t capture-pane -p -t e2e "$@"; }
