@@ -34,18 +34,18 @@ summary=$(grep -m1 -o '<testsuites [^>]*' "$work/report.xml" | grep -o ' \(tests
 echo "$(basename "$exe") under Wine:$summary, exit $rc"
 # Cases failed and skipped, each with its message.
 awk '
-  function attr(key) {
+  function attr(key,   v) {
     if (!match($0, " " key "=\"[^\"]*\"")) return ""
-    return substr($0, RSTART + length(key) + 3, RLENGTH - length(key) - 4)
+    v = substr($0, RSTART + length(key) + 3, RLENGTH - length(key) - 4)
+    gsub(/&#x0A;/, "\n    ", v); gsub(/&quot;/, "\"", v); gsub(/&apos;/, "'"'"'", v)
+    gsub(/&lt;/, "<", v); gsub(/&gt;/, ">", v); gsub(/&amp;/, "\\&", v)
+    return v
   }
   /<testcase / {
     name = attr("classname") "." attr("name")
     if (attr("value_param") != "") name = name " with " attr("value_param")
   }
   /<(failure|skipped) / {
-    m = attr("message")
-    gsub(/&#x0A;/, "\n    ", m); gsub(/&quot;/, "\"", m); gsub(/&apos;/, "'"'"'", m)
-    gsub(/&lt;/, "<", m); gsub(/&gt;/, ">", m); gsub(/&amp;/, "\\&", m)
-    print "  " ($0 ~ /<failure/ ? "FAILED " : "skipped ") name ": " m
+    print "  " ($0 ~ /<failure/ ? "FAILED " : "skipped ") name ": " attr("message")
   }' "$work/report.xml"
 [ "$rc" = 0 ] || fail "$(basename "$exe") exited $rc"
