@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Pictures for the README: runs banqi-demo (the play screen, with a few
-# cells turned up through its keys) and banqi (the dealt table) in an
-# 80 x 25 tmux pane with a UTF-8 locale, captures each screen with its
-# colours, and renders it as a PNG with Debian's fonts (Noto Sans Mono CJK
-# for Chinese, DejaVu Sans Mono for the rest). Both deals are random.
+# cells turned up through its keys), banqi (the dealt table) and
+# banqi-play (a game in progress on a fixed deal) in an 80 x 25 tmux pane
+# with a UTF-8 locale, captures each screen with its colours, and renders
+# it as a PNG with Debian's fonts (Noto Sans Mono CJK for Chinese, DejaVu
+# Sans Mono for the rest). The first two deals are random.
 #   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs)
 set -eu
 
@@ -15,7 +16,7 @@ build=${BUILD:-$root/build-screenshots}
   tmux fontconfig fonts-noto-cjk fonts-dejavu-core python3-pil
 
 cmake -S "$root" -B "$build" -DBANQI_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target banqi banqi-demo >/dev/null
+cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target banqi banqi-demo banqi-play >/dev/null
 
 font() { fc-match -f '%{file}:%{index}' "$1"; }
 narrow="$(font 'DejaVu Sans Mono'),$(font 'DejaVu Sans Mono:bold')"
@@ -64,17 +65,48 @@ turn_cells_up() {
   done
 }
 
-# shoot NAME PROGRAM TEXT KEY [PREPARE]: runs PROGRAM alone in a fresh
-# pane, waits until TEXT shows, runs PREPARE NAME if given, captures the
-# screen as NAME.png, then sends KEY to end the program.
+# A few moves of the deal of seed 1: flips, a soldier taking a soldier, a
+# cannon jumping onto an advisor; then a chariot selected and the cursor
+# moved on to the soldier beside it.
+play_moves() {
+  local name=$1 deadline
+  move() {
+    local expected=${*: -1}
+    t send-keys -t "$name" "${@:1:$#-1}"
+    wait_screen "$name" "$expected"
+  }
+  move Down Right Space 'next: BLACK'                        # red flips 兵 at b2
+  move Left Space 'next: RED'                                # black flips 卒 at a2
+  move Right Space Left Space 'next: BLACK'                  # 兵 takes 卒
+  move Down Right Right Right Right Right Right Right Space 'next: RED'  # black flips 包 at h3
+  move Up Up Space 'next: BLACK'                             # red flips 仕 at h1
+  move Down Down Space Up Up Space 'next: RED'               # 包 jumps h2, takes 仕
+  move Down Left Left Left Left Left Space 'next: BLACK'     # red flips 硨 at c2
+  move Right Space 'next: RED'                               # black flips 卒 at d2
+  move Left Space '^已選取'                                  # red selects 硨
+  move Right 'Dead: 卒仕'                                    # the cursor on 卒 beside it
+  # The cursor's move shows only in colour: wait for 卒 on the cursor's
+  # bright green background.
+  deadline=$((SECONDS + 30))
+  until t capture-pane -e -p -t "$name" | sed -n 9p | grep -qF $'\e[102m卒'; do
+    [ $SECONDS -lt $deadline ] || { echo "screenshots: no cursor on d2" >&2; exit 1; }
+    sleep 0.1
+  done
+}
+
+# shoot NAME TEXT KEY PREPARE [NAME=VALUE...] PROGRAM: runs PROGRAM alone
+# in a fresh pane, waits until TEXT shows, runs PREPARE NAME unless it is
+# "-", captures the screen as NAME.png, then sends KEY to end the program
+# (one that asks to confirm goes with the server at the end).
 shoot() {
-  local name=$1 program=$2 text=$3 key=$4 prepare=${5:-}
+  local name=$1 text=$2 key=$3 prepare=$4
+  shift 4
   t new-session -d -s "$name" -x 80 -y 25 \
-    env -i PATH="$PATH" TERM=tmux-256color LC_ALL=C.UTF-8 "$program"
+    env -i PATH="$PATH" TERM=tmux-256color LC_ALL=C.UTF-8 "$@"
   t set-option -t "$name" status off >/dev/null
   t set-option -t "$name" remain-on-exit on >/dev/null
   wait_screen "$name" "$text"
-  [ -z "$prepare" ] || "$prepare" "$name"
+  [ "$prepare" = - ] || "$prepare" "$name"
   t capture-pane -e -p -t "$name" >"$work/$name.ans"
   t send-keys -t "$name" "$key"
   /usr/bin/python3 "$root/scripts/ansi_to_png.py" "$work/$name.ans" "$out/$name.png" "$narrow" "$wide"
@@ -82,5 +114,6 @@ shoot() {
 }
 
 mkdir -p "$out"
-shoot play-screen "$build/banqi-demo" '紅方請翻棋或走棋' Escape turn_cells_up
-shoot dealt-table "$build/banqi" 'Press any key' Space
+shoot play-screen '紅方請翻棋或走棋' Escape turn_cells_up "$build/banqi-demo"
+shoot dealt-table 'Press any key' Space - "$build/banqi"
+shoot play-game '^先手請翻開' Escape play_moves BANQI_SEED=1 "$build/banqi-play"
