@@ -34,7 +34,13 @@ wine_prefix() {
 
 TMUX_SOCKET="banqi-wine-$$-$RANDOM"
 t() { tmux -L "$TMUX_SOCKET" -f /dev/null "$@"; }
-pane_stop() { t kill-server 2>/dev/null || true; }
+# tmux leaves its socket file behind when the server is killed.
+pane_stop() {
+  local socket
+  socket=$(t display-message -p '#{socket_path}' 2>/dev/null) || return 0
+  t kill-server 2>/dev/null
+  rm -f "$socket"
+}
 trap pane_stop EXIT
 
 # pane_start DIR: a pane of 80 x 25 running a plain bash in DIR, with the
