@@ -54,7 +54,8 @@ TEST_P(KeysPressed, ReturnsTheFirstAcceptedKey) {
 }
 
 // Esc is not pressed here: Wine's console holds a lone escape byte from the
-// terminal as the start of a sequence, so no key reaches the program.
+// terminal as the possible start of a sequence until more bytes come, and
+// then reads it with the next key as one (Alt and that key).
 INSTANTIATE_TEST_SUITE_P(Getkey, KeysPressed, ::testing::Values(
     Press{"Up", 72, 0},
     Press{"Down", 80, 0},
