@@ -27,7 +27,7 @@ press() { wait_reading; keys "$@"; }
 # The demo under a shell without job control, which leaves the terminal
 # as the demo left it (an interactive shell would mend it after a signal).
 run_demo() {
-  rm -f "$work"/*
+  rm -f "$work"/{before,after,rc,pid}
   t send-keys -t e2e "clear" Enter
   type_line "bash -c 'trap : INT; stty -g >$work/before; (echo \$BASHPID >$work/pid; exec $demo); echo \$? >$work/rc; stty -g >$work/after'"
   wait_for '紅方請翻棋或走棋'
@@ -118,7 +118,7 @@ modes_kept "SIGTERM"
 
 # Ctrl-Z needs a shell with job control: the interactive one of the pane.
 t send-keys -t e2e "clear" Enter
-rm -f "$work"/*
+rm -f "$work"/{before,after,rc,pid}
 type_line "stty -g >$work/before"
 wait_file "$work/before"
 type_line "$demo; stty -g >$work/after"

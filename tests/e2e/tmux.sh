@@ -3,12 +3,12 @@
 # Source it, then call tmux_start. $work is a scratch folder; it and the
 # server go away when the test exits.
 
-TMUX_SOCKET="banqi-e2e-$$-$RANDOM"
 TMUX_PANE_WAIT=${TMUX_PANE_WAIT:-20}   # seconds before a wait gives up
 
-t() { tmux -L "$TMUX_SOCKET" -f /dev/null "$@"; }
-
 work=$(mktemp -d)
+# The server's socket lives in $work, so it goes with it.
+t() { tmux -S "$work/tmux" -f /dev/null "$@"; }
+
 tmux_stop() { t kill-server 2>/dev/null || true; }
 trap 'tmux_stop; rm -rf "$work"' EXIT
 
