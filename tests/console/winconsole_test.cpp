@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -212,6 +213,23 @@ TEST(WinConsole, PutsBackTheTerminalsColoursAtExitOnceSet) {
     });
     EXPECT_EQ(untouched.raw.find(plain), std::string::npos);
     EXPECT_EQ(untouched.cell(3, 3).text, "x");
+}
+
+TEST(WinConsole, PutsBackTheTerminalsColoursWhenASignalEndsTheProgram) {
+    std::string plain = sgr0For("xterm-256color");
+    ASSERT_FALSE(plain.empty());
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        Screen s = runOnTerminal([sig] {
+            SetConsoleTextAttribute(GetStdHandle(STD_OUTPUT_HANDLE), 12);
+            textPut("x");
+            textFlush();
+            raise(sig);
+            return 0;
+        });
+        EXPECT_EQ(s.termSignal, sig);
+        ASSERT_GT(s.raw.size(), plain.size() + 1);
+        EXPECT_EQ(s.raw.substr(s.raw.size() - plain.size() - 1), "x" + plain) << sig;
+    }
 }
 
 }  // namespace

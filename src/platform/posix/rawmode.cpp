@@ -1,5 +1,7 @@
 #include "rawmode.h"
 
+#include "terminal_hooks.h"
+
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,52 +17,16 @@ const struct termios *current = &raw;  // raw while reading, idle between reads
 int terminalFd = -1;
 volatile sig_atomic_t active = 0;
 
-const int fatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-
-void install(int sig, void (*handler)(int)) {
-    struct sigaction action {};
-    action.sa_handler = handler;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(sig, &action, nullptr);
-}
-
-void onFatal(int sig) {
+// The modes the shell had, while the program has the terminal.
+void giveBack() {
     if (active)
         tcsetattr(terminalFd, TCSANOW, &original);
-    install(sig, SIG_DFL);
-    raise(sig);
 }
 
-// Ctrl-Z: give the shell its terminal back, stop, and on continue take
-// up raw mode again where the read left off.
-void onStop(int) {
-    bool wasActive = active;
-    if (wasActive)
-        tcsetattr(terminalFd, TCSANOW, &original);
-    install(SIGTSTP, SIG_DFL);
-    sigset_t stop;
-    sigemptyset(&stop);
-    sigaddset(&stop, SIGTSTP);
-    sigprocmask(SIG_UNBLOCK, &stop, nullptr);
-    raise(SIGTSTP);
-    install(SIGTSTP, onStop);
-    if (wasActive)
+// On continue after a stop: raw mode again where the read left off.
+void takeUp() {
+    if (active)
         tcsetattr(terminalFd, TCSANOW, current);
-}
-
-void installHandlers() {
-    for (int sig : fatalSignals) {
-        struct sigaction previous {};
-        sigaction(sig, nullptr, &previous);
-        if (previous.sa_handler != SIG_IGN)  // keep what nohup and the like asked for
-            install(sig, onFatal);
-    }
-    struct sigaction previous {};
-    sigaction(SIGTSTP, nullptr, &previous);
-    if (previous.sa_handler != SIG_IGN)
-        install(SIGTSTP, onStop);
-    std::atexit(rawModeLeave);
 }
 
 }  // namespace
@@ -75,10 +41,11 @@ bool rawModeEnter(int fd) {
     struct termios now;
     if (tcgetattr(fd, &now) != 0)
         return false;
-    static bool handlersInstalled = false;
-    if (!handlersInstalled) {
-        installHandlers();
-        handlersInstalled = true;
+    static bool hooked = false;
+    if (!hooked) {
+        addTerminalHooks(giveBack, takeUp);
+        std::atexit(rawModeLeave);
+        hooked = true;
     }
     original = now;
     raw = now;

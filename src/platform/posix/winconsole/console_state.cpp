@@ -3,16 +3,44 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "colour_map.h"
+#include "platform/posix/terminal_hooks.h"
 #include "terminal_caps.h"
 
 namespace {
 
 // A well-made program leaves the user's terminal in its own colours: once
-// a colour has been set, plain attributes come back when the program exits.
+// a colour has been set, plain attributes come back when the program
+// exits, and also when a signal ends or stops it; on continue the pen in
+// force comes back. The signal hooks can only write bytes made ready
+// beforehand: the pen's are kept in one of two buffers, filled in turn.
+struct Bytes {
+    char text[256];
+    std::size_t length;
+};
+Bytes plainBytes;
+Bytes penBytes[2];
+volatile sig_atomic_t penReady = 0;
+
+void keep(Bytes &into, const std::string &control) {
+    into.length = control.size() < sizeof into.text ? control.size() : 0;
+    std::memcpy(into.text, control.data(), into.length);
+}
+
+void writeOut(const Bytes &bytes) {
+    // Inside a signal handler there is nothing to do about a failed write.
+    ssize_t written = write(STDOUT_FILENO, bytes.text, bytes.length);
+    (void)written;
+}
+
+void plainOnSignal() { writeOut(plainBytes); }
+void penOnContinue() { writeOut(penBytes[penReady]); }
+
 void plainAtExit() {
     emit(terminalCaps().plain);
 }
@@ -35,12 +63,14 @@ bool terminalSize(int &cols, int &rows) {
 }
 
 void emitPen(WORD attribute) {
+    const TerminalCaps &caps = terminalCaps();
     static bool resetRegistered = false;
     if (!resetRegistered) {
         std::atexit(plainAtExit);
+        keep(plainBytes, caps.plain);
+        addTerminalHooks(plainOnSignal, penOnContinue);
         resetRegistered = true;
     }
-    const TerminalCaps &caps = terminalCaps();
     Pen pen = penForAttribute(attribute, caps.colours);
     std::string control = caps.plain;
     if (pen.bold)
@@ -50,6 +80,9 @@ void emitPen(WORD attribute) {
     if (pen.bg >= 0)
         control += capBackground(caps, pen.bg);
     emit(control);
+    int spare = 1 - penReady;
+    keep(penBytes[spare], control);
+    penReady = spare;
 }
 
 void emitPenInForce() {

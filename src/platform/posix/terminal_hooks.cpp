@@ -1,0 +1,72 @@
+#include "terminal_hooks.h"
+
+#include <csignal>
+
+namespace {
+
+struct Hooks {
+    void (*leave)();
+    void (*resume)();
+};
+
+// The program's own layers register a hook or two each.
+Hooks hooks[8];
+volatile sig_atomic_t hookCount = 0;
+
+const int fatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+void install(int sig, void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(sig, &action, nullptr);
+}
+
+void leaveAll() {
+    for (int i = hookCount - 1; i >= 0; i--)
+        hooks[i].leave();
+}
+
+void onFatal(int sig) {
+    leaveAll();
+    install(sig, SIG_DFL);
+    raise(sig);
+}
+
+// Ctrl-Z: give the shell its terminal back, stop, and on continue take up
+// again where the program left off.
+void onStop(int) {
+    leaveAll();
+    install(SIGTSTP, SIG_DFL);
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGTSTP);
+    sigprocmask(SIG_UNBLOCK, &stop, nullptr);
+    raise(SIGTSTP);
+    install(SIGTSTP, onStop);
+    for (int i = 0; i < hookCount; i++)
+        if (hooks[i].resume)
+            hooks[i].resume();
+}
+
+void installUnlessIgnored(int sig, void (*handler)(int)) {
+    struct sigaction previous {};
+    sigaction(sig, nullptr, &previous);
+    if (previous.sa_handler != SIG_IGN)  // keep what nohup and the like asked for
+        install(sig, handler);
+}
+
+}  // namespace
+
+void addTerminalHooks(void (*leave)(), void (*resume)()) {
+    if (hookCount == 0) {
+        for (int sig : fatalSignals)
+            installUnlessIgnored(sig, onFatal);
+        installUnlessIgnored(SIGTSTP, onStop);
+    }
+    if (hookCount < (sig_atomic_t)(sizeof hooks / sizeof hooks[0])) {
+        hooks[hookCount] = {leave, resume};
+        hookCount = hookCount + 1;
+    }
+}
