@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 #include "platform/posix/winconsole/winconsole.h"
@@ -22,6 +23,11 @@ struct Terminal {
     const char *term;
     bool bright;  // shows intensity as the bright colours (else as bold)
 };
+
+// Test listings name a case by its terminal, not its bytes.
+void PrintTo(const Terminal &t, std::ostream *os) {
+    *os << t.term;
+}
 
 std::string terminalName(const testing::TestParamInfo<Terminal> &info) {
     std::string name;

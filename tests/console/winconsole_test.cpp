@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 #include "platform/textout.h"
@@ -34,6 +35,11 @@ const Terminal terminals[] = {
     {"ansi", false, false},
     {"banqi-no-such-terminal", false, true},
 };
+
+// Test listings name a case by its terminal, not its bytes.
+void PrintTo(const Terminal &t, std::ostream *os) {
+    *os << t.term;
+}
 
 std::string terminalName(const testing::TestParamInfo<Terminal> &info) {
     std::string name;
