@@ -26,9 +26,12 @@ deps-test:
 	@scripts/need-packages.sh $(TEST_PACKAGES)
 	@scripts/need-locale.sh $(TEST_LOCALES)
 
+# The build's own output only when it fails: `make run` shows the program.
+quietly = log=$$($(1) 2>&1) || { printf '%s\n' "$$log"; exit 1; }
+
 build: deps-build
 	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target banqi
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi)
 
 run: build
 	@./$(BUILD)/banqi
@@ -36,7 +39,7 @@ run: build
 # banqi-play: a game for two players at one keyboard.
 play: deps-build
 	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target banqi-play
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-play)
 	@./$(BUILD)/banqi-play
 
 test: deps-test
