@@ -1,6 +1,7 @@
 // banqi-demo: the play screen with its keys, and no game behind them.
 // Arrows move the highlight over the cells (it stops at the edges), Space
-// turns the cell under it face up, S shows or hides a line of sample
+// turns the cell under it face up, and on a face-up cell marks it with the
+// second highlight (or unmarks it), S shows or hides a line of sample
 // captured pieces, Esc ends. Each accepted key's code is shown on row 21.
 #include <cstdlib>
 #include <ctime>
@@ -17,9 +18,12 @@ const int keyRow = 21, deadRow = 16, statusRow = 23;
 
 int pieces[rows * cols];
 int faceUp[rows * cols];
+int marked = -1;  // the cell with the second highlight, if any
 
-void drawCell(int row, int col, int highlight) {
-    displayPiece(row, col, pieces[row * cols + col], faceUp[row * cols + col], highlight);
+void drawCell(int row, int col, bool underCursor) {
+    int cell = row * cols + col;
+    int highlight = underCursor ? 1 : cell == marked ? 2 : 0;
+    displayPiece(row, col, pieces[cell], faceUp[cell], highlight);
 }
 
 void showKey(int key) {
@@ -50,7 +54,7 @@ int main() {
     status("\xAC\xF5\xA4\xE8\xBD\xD0\xC2\xBD\xB4\xD1\xA9\xCE\xA8\xAB\xB4\xD1");  // 紅方請翻棋或走棋
 
     int row = 0, col = 0;
-    drawCell(row, col, 1);
+    drawCell(row, col, true);
     for (int key; (key = getKey()) != 27;) {
         int toRow = row, toCol = col;
         if (key == 72 && row > 0)
@@ -61,8 +65,13 @@ int main() {
             toCol--;
         else if (key == 77 && col < cols - 1)
             toCol++;
-        else if (key == 32)
-            faceUp[row * cols + col] = 1;
+        else if (key == 32) {
+            int cell = row * cols + col;
+            if (!faceUp[cell])
+                faceUp[cell] = 1;
+            else
+                marked = marked == cell ? -1 : cell;
+        }
         else if (key == 83) {
             deadShown = !deadShown;
             if (deadShown)
@@ -72,11 +81,11 @@ int main() {
             setTextColor(7);
         }
         if (toRow != row || toCol != col) {
-            drawCell(row, col, 0);
+            drawCell(row, col, false);
             row = toRow;
             col = toCol;
         }
-        drawCell(row, col, 1);
+        drawCell(row, col, true);
         showKey(key);  // last, so that its code on screen means the key is drawn
     }
 

@@ -91,6 +91,15 @@ press Space
 wait_for '^key: 32 *$'
 [[ "$(row 13)" =~ ^\ {21}４│\ ?[將帥士仕象相車硨馬傌包炮卒兵] ]] || fail "Space did not turn the cell: $(row 13)"
 
+# Space on a face-up cell marks it with the dark yellow highlight, which
+# stays when the cursor moves on; Space again takes the mark away.
+marked() { screen -e | sed -n 13p | grep -c $'\e\\[[0-9;]*43m'; }
+press Space; press Up; wait_for '^key: 72 *$'
+[ "$(marked)" = 1 ] || fail "the face-up cell was not marked"
+press Down; press Space; press Up; wait_for '^key: 72 *$'
+[ "$(marked)" = 0 ] || fail "the mark stayed after a second Space"
+press Down; wait_for '^key: 80 *$'
+
 # S hides the captured pieces, and shows them again.
 press S
 wait_for '^key: 83 *$'
