@@ -54,13 +54,14 @@ press() {
   wait_screen "$1" "^key: $3 *\$"
 }
 
-# A few cells face up, the highlight left on the last.
+# A few cells face up, the last marked with the second highlight and the
+# cursor's moved on beside it.
 turn_cells_up() {
   local name=$1 step
   for step in Space:32 Right:77 Right:77 Space:32 Down:80 Space:32 Right:77 Right:77 \
               Right:77 Space:32 Down:80 Down:80 Space:32 Left:75 Left:75 Left:75 Left:75 \
               Space:32 Up:72 Left:75 Space:32 Right:77 Right:77 Right:77 Right:77 Right:77 \
-              Right:77 Space:32 Down:80 Space:32; do
+              Right:77 Space:32 Down:80 Space:32 Space:32 Left:75; do
     press "$name" "${step%:*}" "${step#*:}"
   done
 }
