@@ -9,32 +9,15 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
 #include <string>
 
 #include "platform/posix/winconsole/winconsole.h"
 #include "platform/textout.h"
 #include "support/capture.h"
 #include "support/vterm_screen.h"
+#include "terminal_cases.h"
 
 namespace {
-
-struct Terminal {
-    const char *term;
-    bool bright;  // shows intensity as the bright colours (else as bold)
-};
-
-// Test listings name a case by its terminal, not its bytes.
-void PrintTo(const Terminal &t, std::ostream *os) {
-    *os << t.term;
-}
-
-std::string terminalName(const testing::TestParamInfo<Terminal> &info) {
-    std::string name;
-    for (const char *p = info.param.term; *p; ++p)
-        name += std::isalnum((unsigned char)*p) ? *p : '_';
-    return name;
-}
 
 // xterm-256color: 256 colours, erases in the background colour.
 // xterm: 8 colours. screen-256color: no bce and no ech, so blanks are
@@ -45,14 +28,6 @@ const Terminal terminals[] = {
     {"screen-256color", true},
     {"banqi-no-such-terminal", false},
 };
-
-int expectedFg(const Terminal &t, unsigned short attr) {
-    return t.bright ? ansiForeground(attr) : ansiForeground(attr) & 7;
-}
-
-int expectedBg(const Terminal &t, unsigned short attr) {
-    return t.bright ? ansiBackground(attr) : ansiBackground(attr) & 7;
-}
 
 class OnTerminal : public testing::TestWithParam<Terminal> {
 protected:

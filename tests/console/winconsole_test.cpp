@@ -9,23 +9,17 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
 #include <string>
 
 #include "platform/textout.h"
 #include "support/vterm_screen.h"
+#include "terminal_cases.h"
 
 // Last: terminfo's header defines many short macros.
 #include <curses.h>
 #include <term.h>
 
 namespace {
-
-struct Terminal {
-    const char *term;
-    bool bright;
-    bool writesLastCell;  // false: writing the bottom-right cell would scroll
-};
 
 // ansi lacks cursor save and restore and scrolls at the last cell;
 // screen-256color lacks bce and ech; the unknown name gets plain ANSI.
@@ -35,18 +29,6 @@ const Terminal terminals[] = {
     {"ansi", false, false},
     {"banqi-no-such-terminal", false, true},
 };
-
-// Test listings name a case by its terminal, not its bytes.
-void PrintTo(const Terminal &t, std::ostream *os) {
-    *os << t.term;
-}
-
-std::string terminalName(const testing::TestParamInfo<Terminal> &info) {
-    std::string name;
-    for (const char *p = info.param.term; *p; ++p)
-        name += std::isalnum((unsigned char)*p) ? *p : '_';
-    return name;
-}
 
 class Fill : public testing::TestWithParam<Terminal> {
 protected:
@@ -98,8 +80,6 @@ TEST_P(Fill, AttributeBlanksOnlyTheRunAndKeepsThePenInForce) {
         textPut("@");
     });
     const Terminal &t = GetParam();
-    auto fg = [&](unsigned short a) { return t.bright ? ansiForeground(a) : ansiForeground(a) & 7; };
-    auto bg = [&](unsigned short a) { return t.bright ? ansiBackground(a) : ansiBackground(a) & 7; };
     struct Probe { int x, y; const char *text; unsigned short attr; } probes[] = {
         {75, 1, "x", 0x2C}, {76, 1, " ", 0x4F}, {80, 1, " ", 0x4F}, {1, 2, " ", 0x4F},
         {80, 2, " ", 0x4F}, {5, 3, " ", 0x4F}, {6, 3, "x", 0x2C}, {10, 5, "@", 0x1E},
@@ -108,9 +88,9 @@ TEST_P(Fill, AttributeBlanksOnlyTheRunAndKeepsThePenInForce) {
         SCOPED_TRACE(testing::Message() << "(" << p.x << ", " << p.y << ")");
         ScreenCell cell = s.cell(p.x, p.y);
         EXPECT_EQ(cell.text, p.text);
-        EXPECT_EQ(cell.bg, bg(p.attr));
+        EXPECT_EQ(cell.bg, expectedBg(t, p.attr));
         if (*p.text != ' ') {
-            EXPECT_EQ(cell.fg, fg(p.attr));
+            EXPECT_EQ(cell.fg, expectedFg(t, p.attr));
         }
     }
     EXPECT_EQ(s.cursorX, 11);
