@@ -8,8 +8,6 @@ set -u
 exe=$1
 . "$(dirname "$0")/wine.sh"
 wine_prefix
-work=$(mktemp -d)
-trap 'pane_stop; rm -rf "$work"' EXIT
 
 # check_table FILE WHAT: FILE holds the nine lines in UTF-8.
 check_table() {

@@ -9,8 +9,6 @@ set -u
 exe=$1
 . "$(dirname "$0")/wine.sh"
 wine_prefix
-work=$(mktemp -d)
-trap 'pane_stop; rm -rf "$work"' EXIT
 
 pane_start "$work"
 type_line "BANQI_KEYS='Z:$work' wine '$exe' --gtest_color=no --gtest_output=xml:report.xml; echo \$? >rc"

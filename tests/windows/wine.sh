@@ -1,7 +1,7 @@
 # Helpers for running Windows programs under Wine: the environment, the
 # prefix, and a console for them, which is Wine's console on a private tmux
-# server's pane. Source it with WINEPREFIX set. The server goes away when
-# the script exits.
+# server's pane. Source it with WINEPREFIX set. $work is a scratch folder;
+# it and the server go away when the script exits.
 
 : "${WINEPREFIX:?set WINEPREFIX to the Wine prefix to use}"
 export WINEPREFIX
@@ -15,7 +15,9 @@ unset DISPLAY WAYLAND_DISPLAY
 
 WINE_WAIT=${WINE_WAIT:-120}   # seconds before a wait gives up
 
-fail() { echo "FAIL: $*" >&2; if [ -n "${TMUX_SOCKET:-}" ]; then echo "--- screen ---" >&2; screen 2>/dev/null >&2; fi; exit 1; }
+work=$(mktemp -d)
+
+fail() { echo "FAIL: $*" >&2; if [ -S "$work/tmux" ]; then echo "--- screen ---" >&2; screen 2>/dev/null >&2; fi; exit 1; }
 
 # Makes the prefix once; the first boot of a new prefix takes some ten
 # seconds. Tests that run at the same time wait for the one that makes it.
@@ -32,16 +34,10 @@ wine_prefix() {
   ) 9>"$WINEPREFIX.lock" || fail "could not make the Wine prefix $WINEPREFIX"
 }
 
-TMUX_SOCKET="banqi-wine-$$-$RANDOM"
-t() { tmux -L "$TMUX_SOCKET" -f /dev/null "$@"; }
-# tmux leaves its socket file behind when the server is killed.
-pane_stop() {
-  local socket
-  socket=$(t display-message -p '#{socket_path}' 2>/dev/null) || return 0
-  t kill-server 2>/dev/null
-  rm -f "$socket"
-}
-trap pane_stop EXIT
+# The server's socket lives in $work, so it goes with it.
+t() { tmux -S "$work/tmux" -f /dev/null "$@"; }
+pane_stop() { t kill-server 2>/dev/null || true; }
+trap 'pane_stop; rm -rf "$work"' EXIT
 
 # pane_start DIR: a pane of 80 x 25 running a plain bash in DIR, with the
 # Wine environment.
