@@ -1,0 +1,28 @@
+// Exact play with few pieces left: positions with no face-down piece and
+// at most endgameMaxPieces pieces on the board are solved by retrograde
+// analysis, the quiet-move rule included, so a win that needs more quiet
+// moves than the position has left is not a win.
+#ifndef ENGINE_ENDGAME_H
+#define ENGINE_ENDGAME_H
+
+#include "engine/visible.h"
+#include "rules/rules.h"
+
+const int endgameMaxPieces = 4;
+
+struct EndgameVerdict {
+    int result;  // +1 the side to move wins, 0 a draw, -1 it loses
+    int plies;   // plies to the end of the game when it is decided
+    Move best;   // the fastest win, the slowest loss, or a move keeping the draw
+};
+
+// Whether view is one the solver answers: sides settled, nothing face down,
+// at most endgameMaxPieces pieces on the board.
+bool endgameCovered(const Visible &view);
+
+// The solver's verdict for a covered view with a legal move; false for a
+// view it does not cover. Tables are built on first use of a material and
+// kept for the run.
+bool probeEndgame(const Visible &view, EndgameVerdict *verdict);
+
+#endif
