@@ -84,5 +84,22 @@ fuzz: deps-test
 	$(BUILD_FUZZ)/keydecode_fuzz -max_total_time=$(FUZZ_TIME) -dict=fuzz/keys.dict \
 	  $(BUILD_FUZZ)/corpus fuzz/seeds
 
+# Installing. `make install` builds and installs the programs, their
+# manual pages and docs under PREFIX (and DESTDIR when set); `make
+# uninstall` removes what the last `make install` from $(BUILD) put there.
+PREFIX ?= /usr/local
+# The manual pages' checkers, for their test.
+TEST_PACKAGES += groff-base man-db mandoc
+
+.PHONY: install uninstall
+
+install: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS))
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@scripts/uninstall.sh $(BUILD)/install_manifest.txt
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN) $(BUILD_PKG) $(BUILD_WIN_PKG)
