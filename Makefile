@@ -84,14 +84,19 @@ fuzz: deps-test
 	$(BUILD_FUZZ)/keydecode_fuzz -max_total_time=$(FUZZ_TIME) -dict=fuzz/keys.dict \
 	  $(BUILD_FUZZ)/corpus fuzz/seeds
 
-# Installing. `make install` builds and installs the programs, their
-# manual pages and docs under PREFIX (and DESTDIR when set); `make
-# uninstall` removes what the last `make install` from $(BUILD) put there.
-PREFIX ?= /usr/local
-# The manual pages' checkers, for their test.
-TEST_PACKAGES += groff-base man-db mandoc
+# Installing and packaging. `make install` builds and installs the
+# programs, their manual pages and docs under PREFIX (and DESTDIR when
+# set); `make uninstall` removes what the last `make install` from
+# $(BUILD) put there. The .deb comes from a build folder of its own, built
+# as Debian builds (its compiler flags, programs in /usr/games).
+PREFIX        ?= /usr/local
+BUILD_PKG     ?= build-package
+# dpkg-shlibdeps (dpkg-dev) and file work out the .deb's dependencies.
+PACKAGE_PACKAGES         := $(BUILD_PACKAGES) dpkg-dev file
+# The packaging tests: the manual pages' checkers and the .deb's tools.
+TEST_PACKAGES += groff-base man-db mandoc lintian $(PACKAGE_PACKAGES)
 
-.PHONY: install uninstall
+.PHONY: install uninstall package deps-package
 
 install: deps-build
 	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
@@ -101,5 +106,22 @@ install: deps-build
 uninstall:
 	@scripts/uninstall.sh $(BUILD)/install_manifest.txt
 
+deps-package:
+	@scripts/need-packages.sh $(PACKAGE_PACKAGES)
+
+# Debian's compiler flags, with all its hardening (bind-now too).
+deb_flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+
+package: deps-package
+	@cmake -S . -B $(BUILD_PKG) -DBANQI_TESTS=OFF -DCMAKE_BUILD_TYPE=None \
+	  -DBANQI_INSTALL_BINDIR=games \
+	  -DCMAKE_C_FLAGS="$(call deb_flags,CFLAGS) $(call deb_flags,CPPFLAGS)" \
+	  -DCMAKE_CXX_FLAGS="$(call deb_flags,CXXFLAGS) $(call deb_flags,CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(call deb_flags,LDFLAGS)" >/dev/null
+	@$(call quietly,cmake --build $(BUILD_PKG) -j $(JOBS))
+	@rm -f $(BUILD_PKG)/banqi_*.deb
+	@cd $(BUILD_PKG) && $(call quietly,cpack -G DEB)
+	@ls $(BUILD_PKG)/banqi_*.deb
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN) $(BUILD_PKG) $(BUILD_WIN_PKG)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN) $(BUILD_PKG)
