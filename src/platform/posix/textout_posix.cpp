@@ -1,7 +1,8 @@
 // Text output on POSIX: Big5 bytes go out unchanged to files, pipes and
 // Big5 terminals; a terminal in any other encoding gets them converted.
 // A terminal left in the C (POSIX) locale gets UTF-8, as Python's locale
-// coercion does: nobody wants ASCII there.
+// coercion does: nobody wants ASCII there. On a UTF-8 terminal the width of
+// ambiguous characters is asked of the terminal itself.
 #include "platform/textout.h"
 
 #include <langinfo.h>
@@ -14,6 +15,7 @@
 #include <string>
 
 #include "big5_transcoder.h"
+#include "terminal_probe.h"
 
 namespace {
 
@@ -48,7 +50,8 @@ void decide() {
     const char *codeset = terminalCodeset();
     if (isBig5Codeset(codeset))
         return;
-    static Big5Transcoder forTerminal(codeset);
+    bool ambiguousWide = isUtf8Codeset(codeset) && terminalAmbiguousWidth() == 2;
+    static Big5Transcoder forTerminal(codeset, ambiguousWide);
     if (forTerminal.ok())
         transcoder = &forTerminal;
 }

@@ -1,7 +1,8 @@
 // _getch on a POSIX terminal: the terminal is switched to key-at-a-time
 // reading only while a key is being read (between reads only echo stays
 // off, until exit), its bytes are decoded into the Windows codes, and the
-// second code of a pair waits for the next call.
+// second code of a pair waits for the next call. Keys the terminal probe
+// read ahead come first; the answers it still waits for are swallowed.
 #include "platform/getch.h"
 
 #include <poll.h>
@@ -11,6 +12,7 @@
 
 #include "keydecode.h"
 #include "platform/posix/rawmode.h"
+#include "platform/posix/terminal_probe.h"
 #include "platform/textout.h"
 
 namespace {
@@ -41,14 +43,19 @@ bool byteWithin(int fd, int milliseconds) {
 
 // Reads until the bytes make at least one whole key and queues its codes.
 // Returns the number queued; 0 once input has ended.
-int readKey(int fd) {
+int decodeKey(int fd) {
     for (;;) {
+        unsigned char byte;
+        if (takeReadAheadByte(byte)) {
+            if (int count = keyDecodeByte(&decoder, byte, queue))
+                return count;
+            continue;
+        }
         if (keyDecodePending(&decoder) && !byteWithin(fd, sequenceGapMs)) {
             if (int count = keyDecodeFlush(&decoder, queue))
                 return count;
             continue;
         }
-        unsigned char byte;
         ssize_t n = read(fd, &byte, 1);
         if (n < 0 && errno == EINTR)
             continue;
@@ -63,6 +70,13 @@ int readKey(int fd) {
         if (int count = keyDecodeByte(&decoder, byte, queue))
             return count;
     }
+}
+
+int readKey(int fd) {
+    decoder.owedReports = reportsOwed();
+    int count = decodeKey(fd);
+    setReportsOwed(decoder.owedReports);
+    return count;
 }
 
 }  // namespace
