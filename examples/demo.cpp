@@ -41,6 +41,8 @@ void hideDeadPieces() {
 }  // namespace
 
 int main() {
+    if (!screenPossible("banqi-demo"))
+        return 1;
     std::srand((unsigned)std::time(nullptr));
     shuffle(pieces, rows * cols);
 

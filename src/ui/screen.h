@@ -35,4 +35,9 @@ int compare(const void *a, const void *b);
 // 75 left, 77 right. Every other key writes "Invalid key!" and is skipped.
 int getKey();
 
+// False, after one line on standard error (beginning with program) saying
+// why, when standard output is a terminal that cannot move the cursor or
+// clear the screen (TERM=dumb): the play screen cannot be shown there.
+bool screenPossible(const char *program);
+
 #endif
