@@ -18,6 +18,7 @@ WINDOWS_PACKAGES := cmake make googletest g++-mingw-w64-x86-64 wine64 wine local
 WINDOWS_LOCALES  := zh_TW.UTF-8
 
 .PHONY: all run play build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys
+.PHONY: bench-probe
 
 all: build
 
@@ -68,6 +69,10 @@ test-sanitize: deps-test
 
 bench: deps-build
 	@bench/startup.sh
+
+# What the ambiguous-width probe adds to a run of banqi on a terminal (tmux).
+bench-probe: deps-test
+	@bench/probe.sh
 
 # The key reader's latency on a pseudo-terminal: Esc, an arrow, Space.
 bench-keys: deps-build
