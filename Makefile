@@ -6,8 +6,10 @@ BUILD_SAN  ?= build-sanitize
 BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales clang libclang-rt-14-dev
+BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev libunistring-dev
+# xterm, xvfb, xdotool: a real xterm for the widths it shows (tests/e2e/xterm_widths.sh).
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales clang libclang-rt-14-dev \
+                  xterm xvfb xdotool
 # zh_TW is the Big5 locale, for a terminal that shows the bytes as they are.
 TEST_LOCALES   := zh_TW
 # The Windows build and Wine to run its tests; zh_TW.UTF-8 puts Wine's
@@ -16,6 +18,7 @@ WINDOWS_PACKAGES := cmake make googletest g++-mingw-w64-x86-64 wine64 wine local
 WINDOWS_LOCALES  := zh_TW.UTF-8
 
 .PHONY: all run play build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys
+.PHONY: bench-probe
 
 all: build
 
@@ -66,6 +69,10 @@ test-sanitize: deps-test
 
 bench: deps-build
 	@bench/startup.sh
+
+# What the ambiguous-width probe adds to a run of banqi on a terminal (tmux).
+bench-probe: deps-test
+	@bench/probe.sh
 
 # The key reader's latency on a pseudo-terminal: Esc, an arrow, Space.
 bench-keys: deps-build
