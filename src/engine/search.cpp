@@ -73,6 +73,10 @@ void Search::orderMoves(const Position &pos, Move *moves, int count, int scores[
             scores[i] = killerOrder + 1;
         else if (packed == killers_[ply][1])
             scores[i] = killerOrder;
+        else if (move.kind == moveFlip)
+            // Flips next to face-up pieces change the most.
+            scores[i] = history_[side][move.from][move.to] +
+                        64 * popCount(neighbours(move.from) & (pos.bySide[0] | pos.bySide[1]));
         else
             scores[i] = history_[side][move.from][move.to];
     }
@@ -143,6 +147,11 @@ int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
     return best;
 }
 
+int Search::flipDepth(int depth, int ply) const {
+    int reduction = options_.exact || ply == 0 ? 0 : options_.flipReduction;
+    return depth - 1 - reduction > 0 ? depth - 1 - reduction : 0;
+}
+
 // Star1: each outcome is searched with the narrowest window that still
 // decides whether the mean falls outside (alpha, beta), given the values
 // found so far and the widest the rest could be.
@@ -204,12 +213,15 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
     int alphaIn = alpha;
     int best = -infinity;
     std::uint16_t bestMove = noPackedMove;
+    int flipsLeft = options_.exact ? maxMoves : options_.interiorFlips;
     for (int i = 0; i < count; i++) {
         pickNext(moves, scores, i, count);
         const Move &move = moves[i];
         int score;
         if (move.kind == moveFlip) {
-            score = chance(pos, move.from, depth - 1, ply, alpha, beta);
+            if (flipsLeft-- <= 0)
+                continue;
+            score = chance(pos, move.from, flipDepth(depth, ply), ply, alpha, beta);
         } else {
             Position child = pos;
             child.play(move);

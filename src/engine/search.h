@@ -22,6 +22,12 @@ struct SearchOptions {
     // never change the value.
     bool exact = false;
     int maxDepth = 0;  // 0: until time runs out
+    // Below the root, only the first few flips in move order are searched,
+    // and each one less deep than other moves: a flip mostly changes the
+    // position where it turns a piece up, and most face-down cells are
+    // alike.
+    int interiorFlips = 4;
+    int flipReduction = 1;
 };
 
 class Search {
@@ -38,6 +44,7 @@ private:
 
     int negamax(const Position &pos, int depth, int ply, int alpha, int beta);
     int chance(const Position &pos, int cell, int depth, int ply, int alpha, int beta);
+    int flipDepth(int depth, int ply) const;
     int quiesce(const Position &pos, int ply, int alpha, int beta);
     int leaf(const Position &pos, int ply, int alpha, int beta);
     void orderMoves(const Position &pos, Move *moves, int count, int scores[], std::uint16_t ttMove,
