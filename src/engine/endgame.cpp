@@ -33,10 +33,9 @@ Standing standing(Pieces pieces, int turn, int quietMoves) {
     if (left <= 0)
         return {0, 0, 0};
     canonicalise(pieces.count, pieces.kind, pieces.cell, &turn);
-    Material material = {pieces.count, {}};
-    std::copy(pieces.kind, pieces.kind + pieces.count, material.kind);
+    Material material = materialOf(pieces.count, pieces.kind);
     const Table &table = tableFor(material);
-    std::uint32_t index = tableIndex(pieces.count, pieces.cell, turn);
+    std::uint32_t index = placementIndex(material, pieces.cell, turn);
     int steps = table.steps[index];
     if (steps > 0 && steps <= left)
         return {1, steps, table.plies[index]};

@@ -9,6 +9,7 @@
 #ifndef ENGINE_ENDGAME_TABLE_H
 #define ENGINE_ENDGAME_TABLE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,7 +23,12 @@ namespace endgame {
 struct Material {
     int count;
     int kind[endgameMaxPieces];
+    int firstRun;  // slots holding the first slot's kind
+    bool repeats;  // whether any kind is there more than once
 };
+
+// The material of count pieces of these kinds, in slot order.
+Material materialOf(int count, const int kind[]);
 
 // A material with the colours swapped plays exactly alike with the sides'
 // roles exchanged, so only the smaller of the two in kind order is built.
@@ -31,17 +37,19 @@ struct Material {
 // (equal kinds by cell). Returns whether it swapped.
 bool canonicalise(int count, int kind[], int cell[], int *turn);
 
-// The table's index of a canonical placement with turn to move.
-inline std::uint32_t tableIndex(int count, const int cell[], int turn) {
-    std::uint32_t index = std::uint32_t(turn) << (5 * count);
-    for (int i = 0; i < count; i++)
-        index |= std::uint32_t(cell[i]) << (5 * i);
-    return index;
-}
+// The table's index of a placement of material (cells by slot) with turn
+// to move. The board's two mirror images of a placement stand alike, so
+// the index is the one of the placement mirrored to put the first slot's
+// piece in the top left quarter, the least such when that kind repeats.
+std::uint32_t placementIndex(const Material &material, const int cell[], int turn);
+
+// Entries in a table of count pieces: the first slot's quarter of the
+// board, the other slots anywhere, either side to move.
+inline std::size_t tableSize(int count) { return std::size_t(16) << (5 * (count - 1)); }
 
 struct Table {
     Material material;
-    // By tableIndex: +n the side to move wins when n or more quiet moves
+    // By placementIndex: +n the side to move wins when n or more quiet moves
     // remain, -n it loses when n or more remain, 0 drawn whatever remain.
     // n never exceeds quietMoveLimit.
     std::vector<std::int8_t> steps;
