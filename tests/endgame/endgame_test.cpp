@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <thread>
 #include <vector>
@@ -69,7 +70,8 @@ TEST(EndgameSolver, AgreesWithBruteForceOnEveryTwoPiecePosition) {
 TEST(EndgameSolver, AgreesWithBruteForceOnThreePieces) {
     const std::vector<std::vector<int>> materials = {{redGeneral, redCannon, blackSoldier},
                                                      {blackHorse, redElephant, redSoldier},
-                                                     {blackCannon, blackSoldier, redChariot}};
+                                                     {blackCannon, blackSoldier, redChariot},
+                                                     {blackHorse, blackHorse, redSoldier}};
     std::mt19937 random(7);
     for (const auto &kinds : materials) {
         BruteForce brute;
@@ -85,15 +87,54 @@ TEST(EndgameSolver, AgreesWithBruteForceOnThreePieces) {
 // Four pieces: the quiet moves searched, captures read from the smaller
 // tables the tests above check (searching through them takes too long).
 TEST(EndgameSolver, AgreesWithBruteForceOnFourPiecesAcrossCaptures) {
-    const std::vector<int> kinds = {blackCannon, blackSoldier, redChariot, redSoldier};
+    const std::vector<std::vector<int>> materials = {
+        {blackCannon, blackSoldier, redChariot, redSoldier},
+        {blackSoldier, blackSoldier, redCannon, redCannon}};
     std::mt19937 random(11);
-    BruteForce brute(4);
-    for (int trial = 0; trial < 80; trial++) {
-        std::vector<Placed> pieces = randomPlacement(kinds, random);
-        int turn = random() % 2, quiet = 45 + random() % 6;
-        ASSERT_EQ(probe(pieces, turn, quiet).result, brute.result(gameOf(pieces, turn, quiet)))
-            << "trial " << trial << " turn " << turn << " quiet " << quiet;
+    for (const auto &kinds : materials) {
+        BruteForce brute(4);
+        for (int trial = 0; trial < 60; trial++) {
+            std::vector<Placed> pieces = randomPlacement(kinds, random);
+            int turn = random() % 2, quiet = 45 + random() % 6;
+            ASSERT_EQ(probe(pieces, turn, quiet).result,
+                      brute.result(gameOf(pieces, turn, quiet)))
+                << "trial " << trial << " turn " << turn << " quiet " << quiet;
+        }
     }
+}
+
+// Every verdict is the best of its moves' verdicts, one ply deep over the
+// rules' moves: at any count of quiet moves, where the searches above
+// reach only the last few.
+TEST(EndgameSolver, EachVerdictFollowsFromItsMoves) {
+    const std::vector<std::vector<int>> materials = {
+        {blackChariot, blackChariot, redSoldier, redSoldier},
+        {blackCannon, blackSoldier, redChariot, redSoldier},
+        {redGeneral, redCannon, blackSoldier}};
+    std::mt19937 random(13);
+    for (const auto &kinds : materials)
+        for (int trial = 0; trial < 1500; trial++) {
+            std::vector<Placed> pieces = randomPlacement(kinds, random);
+            Game game = gameOf(pieces, random() % 2, random() % (quietMoveLimit + 1));
+            EndgameVerdict verdict;
+            ASSERT_TRUE(probeEndgame(visibleFrom(game), &verdict));
+            int expected = -1;
+            if (gameEnd(&game) == endFiftyMoves) {
+                expected = 0;
+            } else {
+                Move moves[maxMoves];
+                int count = legalMoves(&game, moves);
+                for (int i = 0; i < count; i++) {
+                    Game next = game;
+                    applyMove(&next, moves[i]);
+                    EndgameVerdict reply = {-1, 0, moves[i]};
+                    if (hasPieces(&next, next.turn))
+                        probeEndgame(visibleFrom(next), &reply);
+                    expected = std::max(expected, -reply.result);
+                }
+            }
+            ASSERT_EQ(verdict.result, expected) << "trial " << trial;
+        }
 }
 
 // Both sides playing the solver's best: each move is legal, a decided game
