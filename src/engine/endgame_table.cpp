@@ -20,7 +20,7 @@ void sortSmall(int *first, int *last) {
 
 // The mirror images as masks on a cell number (row * 8 + col): 24 turns
 // row r into 3 - r, 7 turns column c into 7 - c.
-const int mirrors[4] = {0, 7, 24, 31};
+const int mirrors[] = {0, 7, 24, 31};
 
 // The mirror that takes cell into the top left quarter.
 int mirrorToQuarter(int cell) { return (cell & 16 ? 24 : 0) | (cell & 4 ? 7 : 0); }
@@ -38,6 +38,14 @@ void mirrorCells(const Material &material, const int cell[], int mask, int out[]
         sortSmall(out + i, out + end);
         i = end;
     }
+}
+
+// The index of cells already mirrored and sorted.
+std::uint32_t pack(const int cell[], int count, int turn) {
+    std::uint32_t index = turn | (cell[0] >> 3) << 3 | (cell[0] & 3) << 1;
+    for (int i = 1; i < count; i++)
+        index |= std::uint32_t(cell[i]) << (4 + 5 * (i - 1));
+    return index;
 }
 
 // Whether a placement's cells (by slot) come before b's.
@@ -80,6 +88,7 @@ private:
     Table *t_;
     int n_;
     int side_[endgameMaxPieces];
+    int runStart_[endgameMaxPieces], runEnd_[endgameMaxPieces];
     // The table a capture of each slot leads to, unless it was its side's last.
     const Table *smaller_[endgameMaxPieces] = {};
     const Geometry &g_ = geometry();
@@ -93,7 +102,10 @@ Builder::Builder(const Material &material, Table *table)
     for (int i = 0; i < n_; i++) {
         side_[i] = kindSide(m_.kind[i]);
         sideCount[side_[i]]++;
+        runStart_[i] = i > 0 && m_.kind[i - 1] == m_.kind[i] ? runStart_[i - 1] : i;
     }
+    for (int i = n_ - 1; i >= 0; i--)
+        runEnd_[i] = i + 1 < n_ && m_.kind[i + 1] == m_.kind[i] ? runEnd_[i + 1] : i + 1;
     for (int victim = 0; victim < n_; victim++) {
         if (sideCount[side_[victim]] == 1)
             continue;
@@ -111,6 +123,8 @@ Builder::Builder(const Material &material, Table *table)
 // mirror image that comes first).
 bool Builder::decode(std::uint32_t index, int cell[], int *turn) const {
     *turn = index & 1;
+    for (int i = n_; i < endgameMaxPieces; i++)
+        cell[i] = 0;
     int quarter = index >> 1 & 7;
     cell[0] = (quarter >> 2) * boardCols + (quarter & 3);
     std::uint32_t occupied = std::uint32_t(1) << cell[0];
@@ -133,7 +147,8 @@ int Builder::stepIndexes(const int cell[], int turn, int mover, std::uint32_t ou
         occupied |= std::uint32_t(1) << cell[i];
     int count = 0;
     int moved[endgameMaxPieces];
-    std::copy(cell, cell + n_, moved);
+    for (int i = 0; i < endgameMaxPieces; i++)
+        moved[i] = cell[i];
     for (int i = 0; i < n_; i++) {
         if (side_[i] != mover)
             continue;
@@ -142,7 +157,17 @@ int Builder::stepIndexes(const int cell[], int turn, int mover, std::uint32_t ou
             if (occupied >> to & 1)
                 continue;
             moved[i] = to;
-            std::uint32_t index = placementIndex(m_, moved, turn);
+            std::uint32_t index;
+            if (runStart_[i] > 0 && m_.firstRun == 1) {
+                // The first slot stays in its quarter: no mirror to take.
+                int sorted[endgameMaxPieces];
+                for (int k = 0; k < endgameMaxPieces; k++)
+                    sorted[k] = moved[k];
+                sortSmall(sorted + runStart_[i], sorted + runEnd_[i]);
+                index = pack(sorted, n_, turn);
+            } else {
+                index = placementIndex(m_, moved, turn);
+            }
             // Mirror images of one another count once.
             if (std::find(out, out + count, index) == out + count)
                 out[count++] = index;
@@ -319,22 +344,34 @@ Material materialOf(int count, const int kind[]) {
 }
 
 std::uint32_t placementIndex(const Material &material, const int cell[], int turn) {
+    // The first slot's kind lands in the top left quarter by the mirror
+    // of whichever of its pieces lands on the least cell there; only
+    // pieces that are mirror images of one another tie, and the other
+    // slots settle the tie.
+    int least = boardCells, mask = 0;
+    bool tied = false;
+    for (int i = 0; i < material.firstRun; i++) {
+        int m = mirrorToQuarter(cell[i]);
+        int image = cell[i] ^ m;
+        if (image < least) {
+            least = image;
+            mask = m;
+            tied = false;
+        } else if (image == least) {
+            tied = true;
+        }
+    }
     int best[endgameMaxPieces];
-    if (material.firstRun == 1) {
-        mirrorCells(material, cell, mirrorToQuarter(cell[0]), best);
-    } else {
-        mirrorCells(material, cell, mirrors[0], best);
-        for (int k = 1; k < 4; k++) {
+    mirrorCells(material, cell, mask, best);
+    if (tied) {
+        for (int m : mirrors) {
             int image[endgameMaxPieces];
-            mirrorCells(material, cell, mirrors[k], image);
-            if (before(image, best, material.count))
+            mirrorCells(material, cell, m, image);
+            if (image[0] == least && before(image, best, material.count))
                 std::copy(image, image + material.count, best);
         }
     }
-    std::uint32_t index = turn | (best[0] >> 3) << 3 | (best[0] & 3) << 1;
-    for (int i = 1; i < material.count; i++)
-        index |= std::uint32_t(best[i]) << (4 + 5 * (i - 1));
-    return index;
+    return pack(best, material.count, turn);
 }
 
 void buildTable(const Material &material, Table *table) {
