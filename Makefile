@@ -85,6 +85,13 @@ endgames: deps-test
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target endgames)
 	@./$(BUILD)/endgames $(ENDGAMES) $(ENDGAME_SEED) $(LEVEL)
 
+# How long the endgame solver takes to build its tables.
+.PHONY: bench-endgame
+bench-endgame: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target bench_endgame)
+	@./$(BUILD)/bench_endgame
+
 # The key decoder under libFuzzer with ASan and UBSan, for a bounded time.
 BUILD_FUZZ ?= build-fuzz
 FUZZ_TIME  ?= 45
