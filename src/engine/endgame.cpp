@@ -72,7 +72,8 @@ bool endgameCovered(const Visible &view) {
         return false;
     int count = 0, sides[2] = {0, 0};
     for (int cell = 0; cell < boardCells; cell++) {
-        if (view.cell[cell] == cellHidden)
+        // Nothing face down, and nothing that is no kind of piece.
+        if (view.cell[cell] < cellEmpty || view.cell[cell] >= kindCount)
             return false;
         if (view.cell[cell] >= 0) {
             count++;

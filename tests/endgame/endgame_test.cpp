@@ -254,11 +254,13 @@ TEST(EndgameSolver, CoversOnlySettledFaceUpPositionsOfFewPieces) {
     hidden.cell[20] = cellHidden;
     Visible unsettled = covered;
     unsettled.turn = noSide;
+    Visible garbled = covered;
+    garbled.cell[20] = kindCount;
     Visible five = viewOf({{redChariot, 0}, {blackHorse, 9}, {redSoldier, 10},
                            {blackSoldier, 11}, {redCannon, 12}},
                           red, 0);
     Visible alone = viewOf({{redChariot, 0}}, black, 0);
-    for (const Visible *view : {&hidden, &unsettled, &five, &alone}) {
+    for (const Visible *view : {&hidden, &unsettled, &garbled, &five, &alone}) {
         EXPECT_FALSE(endgameCovered(*view));
         EndgameVerdict verdict;
         EXPECT_FALSE(probeEndgame(*view, &verdict));
