@@ -73,6 +73,25 @@ bench-keys: deps-build
 	@cmake --build $(BUILD) -j $(JOBS) --target bench_keys
 	@./$(BUILD)/bench_keys 200
 
+# The won endgames: level LEVEL converts ENDGAMES positions (seed
+# ENDGAME_SEED) against the solver's longest defence, with the endgame
+# solver left out of its search and with it. Figures, not a test.
+ENDGAMES     ?= 200
+ENDGAME_SEED ?= 1
+LEVEL        ?= 3
+.PHONY: endgames
+endgames: deps-test
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=ON >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target endgames)
+	@./$(BUILD)/endgames $(ENDGAMES) $(ENDGAME_SEED) $(LEVEL)
+
+# How long the endgame solver takes to build its tables.
+.PHONY: bench-endgame
+bench-endgame: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target bench_endgame)
+	@./$(BUILD)/bench_endgame
+
 # The key decoder under libFuzzer with ASan and UBSan, for a bounded time.
 BUILD_FUZZ ?= build-fuzz
 FUZZ_TIME  ?= 45
