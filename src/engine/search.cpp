@@ -4,6 +4,7 @@
 
 #include "engine/evaluate.h"
 #include "engine/movegen.h"
+#include "engine/search_endgame.h"
 
 namespace {
 
@@ -117,6 +118,9 @@ int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
         return lossIn(ply);
     if (pos.quietMoves >= quietMoveLimit)
         return 0;
+    int solved;
+    if (probeSolved(pos, ply, &solved))
+        return solved;
     Move moves[maxMoves];
     int count = generateCaptures(pos, moves);
     if (count == 0 && !hasMoves(pos))
@@ -145,6 +149,11 @@ int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
         }
     }
     return best;
+}
+
+bool Search::probeSolved(const Position &pos, int ply, int *score) const {
+    return options_.useEndgame && !options_.exact &&
+           solvedValue(pos, ply, rootPieces_, options_.mayBuildEndgames, score);
 }
 
 int Search::flipDepth(int depth, int ply) const {
@@ -194,6 +203,9 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
         return lossIn(ply);
     if (pos.quietMoves >= quietMoveLimit)
         return 0;
+    int solved;
+    if (probeSolved(pos, ply, &solved))
+        return solved;
     std::uint16_t ttMove = noPackedMove;
     if (const TTEntry *entry = tt_.probe(pos.key)) {
         ttMove = entry->move;
@@ -273,6 +285,7 @@ std::vector<Move> Search::principalVariation(const Position &pos, const Move &be
 SearchResult Search::run(const Position &pos,
                          const std::function<void(const SearchInfo &)> &onInfo) {
     pieceValues(pos, orderValue_);
+    rootPieces_ = popCount(pos.occupied);
     tt_.nextGeneration();
     Move moves[maxMoves];
     int count = generateMoves(pos, moves);
