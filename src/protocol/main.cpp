@@ -14,7 +14,8 @@ int main() {
     std::ios::sync_with_stdio(false);
     SessionSettings settings;
     settings.version = BANQI_ENGINE_VERSION;
-    Session session(std::cout, settings);
+    Engine engine;
+    Session session(engine, std::cout, settings);
     runSession(std::cin, session);
     return 0;
 }

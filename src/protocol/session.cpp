@@ -79,8 +79,8 @@ LineRead readLine(std::istream &in, std::string *line) {
 
 }  // namespace
 
-Session::Session(std::ostream &out, const SessionSettings &settings)
-    : out_(out), settings_(settings), position_(startPosition()) {}
+Session::Session(Engine &engine, std::ostream &out, const SessionSettings &settings)
+    : out_(out), settings_(settings), engine_(engine), position_(startPosition()) {}
 
 void Session::answer(const std::string &line) {
     out_ << line << '\n';

@@ -28,7 +28,8 @@ struct SessionSettings {
 
 class Session {
 public:
-    Session(std::ostream &out, const SessionSettings &settings);
+    // The session drives engine, which must outlive it.
+    Session(Engine &engine, std::ostream &out, const SessionSettings &settings);
 
     // Runs one command line, without its line end. False once it was quit
     // or the output is gone.
@@ -49,7 +50,7 @@ private:
 
     std::ostream &out_;
     SessionSettings settings_;
-    Engine engine_;
+    Engine &engine_;
     Visible position_;
 };
 

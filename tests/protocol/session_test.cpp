@@ -46,7 +46,8 @@ protected:
     }
 
     std::ostringstream out;
-    Session session{out, SessionSettings{"9.8.7", 0}};
+    Engine engine;
+    Session session{engine, out, SessionSettings{"9.8.7", 0}};
 };
 
 TEST_F(SessionTest, AScriptedGameSession) {
@@ -168,7 +169,8 @@ TEST_F(SessionTest, ALongLineIsDroppedWholeAndTheNextOneRead) {
 TEST(Session, StopsWhenItsOutputIsGone) {
     std::ostringstream out;
     out.setstate(std::ios::badbit);
-    Session session(out, SessionSettings{"1", 0});
+    Engine engine;
+    Session session(engine, out, SessionSettings{"1", 0});
     EXPECT_FALSE(session.command("isready"));
 }
 
