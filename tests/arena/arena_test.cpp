@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cstdio>
 #include <sstream>
 
 #include "arena/baselines.h"
@@ -44,22 +44,45 @@ TEST(Arena, AShortMatchOfTheEngineAgainstTheRandomMover) {
     expectCompleted(match);
     std::ostringstream out;
     printMatch(out, match);
-    const char *expected[] = {
-        "level1 vs random: 4 games on 2 deals from seed 11, each deal played twice with the "
-        "first move swapped, 2 at a time\n",
-        "level1: [0-9]+ wins, [0-9]+ draws, [0-9]+ losses; score [0-9.]+%, 95% Wilson interval "
-        "[0-9.]+% to [0-9.]+%\n",
-        "ends: [0-9]+ no pieces, [0-9]+ no moves, [0-9]+ fifty quiet moves, 0 illegal moves; "
-        "[0-9]+ plies\n",
-        "answer \\(ms\\) +median +95th pct +moves\n",
-        "level1 +[0-9.]+ +[0-9.]+ +[0-9]+ (ok|over)\n",
-        "random +[0-9.]+ +[0-9.]+ +[0-9]+ \n",
-        "match took [0-9.]+ s\n",
-    };
-    std::string pattern;
-    for (const char *line : expected)
-        pattern += line;
-    EXPECT_TRUE(std::regex_match(out.str(), std::regex(pattern))) << out.str();
+    std::vector<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 7u) << out.str();
+    EXPECT_EQ(lines[0],
+              "level1 vs random: 4 games on 2 deals from seed 11, each deal played twice with "
+              "the first move swapped, 2 at a time");
+    int wins, draws, losses;
+    double score, low, high;
+    ASSERT_EQ(std::sscanf(lines[1].c_str(),
+                          "level1: %d wins, %d draws, %d losses; score %lf%%, 95%% Wilson "
+                          "interval %lf%% to %lf%%",
+                          &wins, &draws, &losses, &score, &low, &high),
+              6)
+        << lines[1];
+    EXPECT_EQ(wins + draws + losses, 4);
+    EXPECT_TRUE(low <= score && score <= high) << lines[1];
+    int noPieces, noMoves, fifty, illegal, plies;
+    ASSERT_EQ(std::sscanf(lines[2].c_str(),
+                          "ends: %d no pieces, %d no moves, %d fifty quiet moves, %d illegal "
+                          "moves; %d plies",
+                          &noPieces, &noMoves, &fifty, &illegal, &plies),
+              5)
+        << lines[2];
+    EXPECT_EQ(noPieces + noMoves + fifty, 4);
+    EXPECT_EQ(illegal, 0);
+    EXPECT_EQ(lines[3].compare(0, 11, "answer (ms)"), 0) << lines[3];
+    double median, p95;
+    int moves;
+    char verdict[8] = "";
+    ASSERT_EQ(std::sscanf(lines[4].c_str(), "level1 %lf %lf %d %7s", &median, &p95, &moves, verdict),
+              4)
+        << lines[4];
+    EXPECT_TRUE(std::string(verdict) == "ok" || std::string(verdict) == "over") << lines[4];
+    ASSERT_EQ(std::sscanf(lines[5].c_str(), "random %lf %lf %d", &median, &p95, &moves), 3)
+        << lines[5];
+    double seconds;
+    EXPECT_EQ(std::sscanf(lines[6].c_str(), "match took %lf s", &seconds), 1) << lines[6];
 }
 
 // Deals come from the main thread and each game seeds its own baseline,
