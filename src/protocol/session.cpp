@@ -97,8 +97,8 @@ bool Session::command(const std::string &line) {
     bool bare = words.size() == 1;
     if (name == "quit" && bare)
         return false;
-    if (name == "banqi")
-        banqi(words);
+    if (name == "banqi" && bare)
+        banqi();
     else if (name == "isready" && bare)
         answer("readyok");
     else if (name == "newgame" && bare) {
@@ -110,7 +110,7 @@ bool Session::command(const std::string &line) {
         setPosition(words);
     else if (name == "go")
         go(words);
-    else if (name == "quit" || name == "isready" || name == "newgame")
+    else if (name == "banqi" || name == "quit" || name == "isready" || name == "newgame")
         error(name + " takes no arguments");
     else
         error("unknown command");
@@ -122,11 +122,7 @@ bool Session::refuseLongLine() {
     return out_.good();
 }
 
-void Session::banqi(const std::vector<std::string> &words) {
-    if (words.size() != 1) {
-        error("banqi takes no arguments");
-        return;
-    }
+void Session::banqi() {
     answer("id name banqi-engine " + settings_.version);
     answer("option name Level type spin default " + std::to_string(levelDefault) + " min " +
            std::to_string(levelMin) + " max " + std::to_string(levelMax));

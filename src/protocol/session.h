@@ -43,7 +43,7 @@ public:
 private:
     void answer(const std::string &line);
     void error(const std::string &what);
-    void banqi(const std::vector<std::string> &words);
+    void banqi();
     void setOption(const std::vector<std::string> &words);
     void setPosition(const std::vector<std::string> &words);
     void go(const std::vector<std::string> &words);
