@@ -133,12 +133,15 @@ arena: deps-build
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-arena)
 	@./$(BUILD)/banqi-arena $(A) $(B) $(GAMES) $(SEED) $(THREADS)
 
-# Every match that measures the engine, one after the other, then a table.
-# Hours at the levels' full budgets; see the README.
+# Every match that measures the engine, one after the other, then a table,
+# then the won endgames' conversion. Hours at the levels' full budgets; see
+# the README.
 arena-goals: deps-build
 	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-arena)
 	@./$(BUILD)/banqi-arena goals $(SEED) $(THREADS)
+	@echo
+	@$(MAKE) --no-print-directory endgames
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN)
