@@ -48,6 +48,11 @@ void pickNext(Move *moves, int *scores, int at, int count) {
 // bounding values goes.
 const int spareForQuiescence = 4;
 
+// A root move this much better than all others for this many iterations
+// in a row is played without searching deeper.
+const int easyMargin = 150;
+const int easyIterationsNeeded = 3;
+
 const int ttMoveOrder = 1 << 30;
 const int captureOrder = 1 << 24;
 const int killerOrder = 1 << 22;
@@ -207,6 +212,15 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
     return int(floorDiv(sum, total));
 }
 
+int Search::searchMove(const Position &pos, const Move &move, int depth, int ply, int alpha,
+                       int beta) {
+    if (move.kind == moveFlip)
+        return chance(pos, move.from, flipDepth(depth, ply), ply, alpha, beta);
+    Position child = pos;
+    child.play(move);
+    return -negamax(child, depth - 1, ply + 1, -beta, -alpha);
+}
+
 int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta) {
     if (depth <= 0 || ply >= maxPly - 1)
         return leaf(pos, ply, alpha, beta);
@@ -243,16 +257,9 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
     for (int i = 0; i < count; i++) {
         pickNext(moves, scores, i, count);
         const Move &move = moves[i];
-        int score;
-        if (move.kind == moveFlip) {
-            if (flipsLeft-- <= 0)
-                continue;
-            score = chance(pos, move.from, flipDepth(depth, ply), ply, alpha, beta);
-        } else {
-            Position child = pos;
-            child.play(move);
-            score = -negamax(child, depth - 1, ply + 1, -beta, -alpha);
-        }
+        if (move.kind == moveFlip && flipsLeft-- <= 0)
+            continue;
+        int score = searchMove(pos, move, depth, ply, alpha, beta);
         if (stopped_)
             return 0;
         if (score > best) {
@@ -303,19 +310,23 @@ SearchResult Search::run(const Position &pos,
     tt_.nextGeneration();
     Move moves[maxMoves];
     int count = generateMoves(pos, moves);
+    // The first iteration orders the root's moves as any node's; later ones
+    // by what the one before found, its best move first.
+    int order[maxMoves];
+    orderMoves(pos, moves, count, order, noPackedMove, 0);
     SearchResult result{moves[0], 0, 0};
     std::uint16_t previousBest = noPackedMove;
+    int easyIterations = 0;
     for (int depth = 1; depth < maxPly; depth++) {
         if (options_.maxDepth > 0 && depth > options_.maxDepth)
             break;
         if (depth > 1 && !time_.mayStartIteration())
             break;
-        int scores[maxMoves];
-        orderMoves(pos, moves, count, scores, previousBest, 0);
-        int alpha = -infinity, best = -infinity;
+        int alpha = -infinity, best = -infinity, second = -infinity;
         Move bestMove = moves[0];
+        int searched = 0;
         for (int i = 0; i < count; i++) {
-            pickNext(moves, scores, i, count);
+            pickNext(moves, order, i, count);
             const Move &move = moves[i];
             int score;
             if (move.kind == moveFlip) {
@@ -327,19 +338,33 @@ SearchResult Search::run(const Position &pos,
             }
             if (stopped_)
                 break;
+            searched = i + 1;
+            // Fail-soft: a move that failed low still tells how good it
+            // could at most be.
+            order[i] = score;
             if (score > best) {
+                second = best;
                 best = score;
                 bestMove = move;
                 if (score > alpha)
                     alpha = score;
+            } else if (score > second) {
+                second = score;
             }
         }
+        for (int i = searched; i < count; i++)
+            order[i] = -infinity;
         // A stopped iteration still searched the previous best first, so
         // whatever beat it is the better move.
         if (best > -infinity) {
+            bool sameBest = packMove(bestMove) == previousBest;
             result.best = bestMove;
             result.score = best;
             previousBest = packMove(bestMove);
+            for (int i = 0; i < searched; i++)
+                if (packMove(moves[i]) == previousBest)
+                    order[i] = infinity;
+            easyIterations = sameBest && best - second >= easyMargin ? easyIterations + 1 : 0;
         }
         if (stopped_)
             break;
@@ -348,7 +373,13 @@ SearchResult Search::run(const Position &pos,
         if (onInfo)
             onInfo(SearchInfo{depth, best, nodes_, time_.elapsedMs(),
                               principalVariation(pos, bestMove, depth)});
-        if (!options_.exact && (best > winBound || best < -winBound))
+        if (options_.exact || options_.maxDepth > 0)
+            continue;
+        if (best > winBound || best < -winBound)
+            break;
+        // One move far better than every other, iteration after iteration
+        // (a recapture, say), needs no more thought.
+        if (easyIterations >= easyIterationsNeeded)
             break;
     }
     return result;

@@ -49,6 +49,8 @@ private:
     int negamax(const Position &pos, int depth, int ply, int alpha, int beta);
     int chance(const Position &pos, int cell, int depth, int ply, int alpha, int beta);
     int flipDepth(int depth, int ply) const;
+    // The value of move in pos for its mover, within (alpha, beta).
+    int searchMove(const Position &pos, const Move &move, int depth, int ply, int alpha, int beta);
     bool probeSolved(const Position &pos, int ply, int *score) const;
     int quiesce(const Position &pos, int ply, int alpha, int beta);
     int leaf(const Position &pos, int ply, int alpha, int beta);
