@@ -185,16 +185,49 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
     bool tight = !options_.exact && pos.poolTotal > depth + 1 && fewest >= depth + spareForQuiescence;
     const std::int64_t lower = tight ? -evalLimit : -scoreWin;
     const std::int64_t upper = tight ? evalLimit : scoreWin;
-    std::int64_t sum = 0, rest = total;
+    // Star2: a first look at each outcome, at the opponent's first move
+    // alone, bounds from above what the outcome is worth to the flipper;
+    // when those ceilings hold the mean at or below alpha, the node fails
+    // low without a full search.
+    std::int64_t ceiling[kindCount];
+    std::int64_t ceilings = total * upper;
+    for (int kind = 0; kind < kindCount; kind++)
+        ceiling[kind] = upper;
+    if (options_.probeChance && depth > 0 && alpha >= lower) {
+        for (int kind = 0; kind < kindCount; kind++) {
+            std::int64_t count = pos.pool[kind];
+            if (count == 0)
+                continue;
+            std::int64_t low = floorDiv((alpha + 1) * total - 1 - (ceilings - count * upper), count);
+            int probeBeta = int(low < lower ? -lower + 1 : -low);
+            Position child = pos;
+            child.reveal(cell, kind);
+            int found = negamax(child, depth, ply + 1, int(-upper - 1), probeBeta, true);
+            if (stopped_)
+                return 0;
+            // Above the window's floor, the one move's value: the opponent
+            // has at least that.
+            if (found > -upper - 1 && -found < upper) {
+                ceiling[kind] = -found < lower ? lower : -found;
+                ceilings -= count * (upper - ceiling[kind]);
+                if (floorDiv(ceilings, total) <= alpha)
+                    return int(floorDiv(ceilings, total));
+            }
+        }
+    }
+    // rest: the ceilings of the outcomes not yet searched; restCount: their
+    // share of the pool.
+    std::int64_t sum = 0, rest = ceilings, restCount = total;
     for (int kind = 0; kind < kindCount; kind++) {
         std::int64_t count = pos.pool[kind];
         if (count == 0)
             continue;
-        rest -= count;
+        rest -= count * ceiling[kind];
+        restCount -= count;
         // The outcome's value at or below low proves the mean <= alpha; at or
         // above high, the mean >= beta.
-        std::int64_t low = floorDiv((alpha + 1) * total - 1 - sum - rest * upper, count);
-        std::int64_t high = ceilDiv(beta * total - sum - rest * lower, count);
+        std::int64_t low = floorDiv((alpha + 1) * total - 1 - sum - rest, count);
+        std::int64_t high = ceilDiv(beta * total - sum - restCount * lower, count);
         int childAlpha = int(low < lower - 1 ? lower - 1 : low);
         int childBeta = int(high > upper + 1 ? upper + 1 : high);
         Position child = pos;
@@ -204,9 +237,9 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
             return 0;
         value = int(std::min<std::int64_t>(std::max<std::int64_t>(value, lower), upper));
         if (value <= low)
-            return int(floorDiv(sum + count * value + rest * upper, total));
+            return int(floorDiv(sum + count * value + rest, total));
         if (value >= high)
-            return int(floorDiv(sum + count * value + rest * lower, total));
+            return int(floorDiv(sum + count * value + restCount * lower, total));
         sum += count * value;
     }
     return int(floorDiv(sum, total));
@@ -221,7 +254,7 @@ int Search::searchMove(const Position &pos, const Move &move, int depth, int ply
     return -negamax(child, depth - 1, ply + 1, -beta, -alpha);
 }
 
-int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta) {
+int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta, bool probe) {
     if (depth <= 0 || ply >= maxPly - 1)
         return leaf(pos, ply, alpha, beta);
     nodes_++;
@@ -273,9 +306,13 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
                 }
             }
         }
+        if (probe)
+            break;
     }
-    Bound bound = best >= beta ? boundLower : best > alphaIn ? boundExact : boundUpper;
-    tt_.store(pos.key, toTable(best, ply), depth, bound, bestMove);
+    // A probe's one move bounds the node from below only.
+    Bound bound = best >= beta ? boundLower : best <= alphaIn ? boundUpper : probe ? boundLower : boundExact;
+    if (!probe || bound == boundLower)
+        tt_.store(pos.key, toTable(best, ply), depth, bound, bestMove);
     return best;
 }
 
