@@ -193,7 +193,7 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
     std::int64_t ceilings = total * upper;
     for (int kind = 0; kind < kindCount; kind++)
         ceiling[kind] = upper;
-    if (options_.probeChance && depth > 0 && alpha >= lower) {
+    if (depth > 0 && alpha >= lower) {
         for (int kind = 0; kind < kindCount; kind++) {
             std::int64_t count = pos.pool[kind];
             if (count == 0)
