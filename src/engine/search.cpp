@@ -355,7 +355,8 @@ SearchResult Search::run(const Position &pos,
     std::uint16_t previousBest = noPackedMove;
     int easyIterations = 0;
     for (int depth = 1; depth < maxPly; depth++) {
-        if (options_.maxDepth > 0 && depth > options_.maxDepth)
+        if ((options_.maxDepth > 0 && depth > options_.maxDepth) ||
+            (options_.depthCap > 0 && depth > options_.depthCap))
             break;
         if (depth > 1 && !time_.mayStartIteration())
             break;

@@ -22,7 +22,8 @@ struct SearchOptions {
     // tables, every flip searched to full depth. Alpha-beta and the chance
     // nodes' pruning stay on, as they never change the value.
     bool exact = false;
-    int maxDepth = 0;  // 0: until time runs out
+    int maxDepth = 0;  // a depth-bounded search: 0 until time runs out
+    int depthCap = 0;  // a level's limit on a timed search; 0 none
     // Below the root, only the first few flips in move order are searched,
     // and each one less deep than other moves: a flip mostly changes the
     // position where it turns a piece up, and most face-down cells are
