@@ -44,8 +44,12 @@ SearchResult Engine::think(const Visible &view, const SearchLimits &limits,
     Position pos;
     pos.set(view);
     Move moves[maxMoves];
+    int count = generateMoves(pos, moves);
+    // A game that is over has no move to choose.
+    if (count == 0)
+        return SearchResult{Move{moveStep, noPiece, noPiece}, -scoreWin, 0};
     // One legal move needs no thought.
-    if (generateMoves(pos, moves) == 1)
+    if (count == 1)
         return SearchResult{moves[0], 0, 0};
     // A solved endgame needs no search either.
     EndgameVerdict verdict;

@@ -185,6 +185,11 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
     bool tight = !options_.exact && pos.poolTotal > depth + 1 && fewest >= depth + spareForQuiescence;
     const std::int64_t lower = tight ? -evalLimit : -scoreWin;
     const std::int64_t upper = tight ? evalLimit : scoreWin;
+    // A window beyond the bounds is decided already.
+    if (alpha >= upper)
+        return int(upper);
+    if (beta <= lower)
+        return int(lower);
     // Star2: a first look at each outcome, at the opponent's first move
     // alone, bounds from above what the outcome is worth to the flipper;
     // when those ceilings hold the mean at or below alpha, the node fails

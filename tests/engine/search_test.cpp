@@ -271,7 +271,7 @@ TEST(Search, PlaysPlainTactics) {
     }
 }
 
-// One legal move, or a position the endgame solver knows: no search.
+// One legal move, none, or a position the endgame solver knows: no search.
 TEST(Search, AnswersEasyPositionsAtOnce) {
     Engine engine;
     bool searched = false;
@@ -282,6 +282,12 @@ TEST(Search, AnswersEasyPositionsAtOnce) {
     EXPECT_FALSE(searched);
     EXPECT_EQ(one.best.kind, moveStep);
     EXPECT_EQ(one.best.to, 1);
+
+    // No move at all: the horse is hemmed in.
+    const char *const none[boardRows] = {"Nk......", "g.......", "........", "........"};
+    SearchResult over = engine.think(viewOf(none, red), SearchLimits{}, heard);
+    EXPECT_FALSE(searched);
+    EXPECT_EQ(over.best.from, noPiece);
 
     const char *const solved[boardRows] = {"R.......", "........", "...n....", "........"};
     Visible view = viewOf(solved, red);
