@@ -4,6 +4,7 @@
 
 #include "engine/evaluate.h"
 #include "engine/movegen.h"
+#include "engine/search_endgame.h"
 
 namespace {
 
@@ -73,6 +74,10 @@ void Search::orderMoves(const Position &pos, Move *moves, int count, int scores[
             scores[i] = killerOrder + 1;
         else if (packed == killers_[ply][1])
             scores[i] = killerOrder;
+        else if (move.kind == moveFlip)
+            // Flips next to face-up pieces change the most.
+            scores[i] = history_[side][move.from][move.to] +
+                        64 * popCount(neighbours(move.from) & (pos.bySide[0] | pos.bySide[1]));
         else
             scores[i] = history_[side][move.from][move.to];
     }
@@ -113,6 +118,9 @@ int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
         return lossIn(ply);
     if (pos.quietMoves >= quietMoveLimit)
         return 0;
+    int solved;
+    if (probeSolved(pos, ply, &solved))
+        return solved;
     Move moves[maxMoves];
     int count = generateCaptures(pos, moves);
     if (count == 0 && !hasMoves(pos))
@@ -141,6 +149,16 @@ int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
         }
     }
     return best;
+}
+
+bool Search::probeSolved(const Position &pos, int ply, int *score) const {
+    return options_.useEndgame && !options_.exact &&
+           solvedValue(pos, ply, rootPieces_, options_.mayBuildEndgames, score);
+}
+
+int Search::flipDepth(int depth, int ply) const {
+    int reduction = options_.exact || ply == 0 ? 0 : options_.flipReduction;
+    return depth - 1 - reduction > 0 ? depth - 1 - reduction : 0;
 }
 
 // Star1: each outcome is searched with the narrowest window that still
@@ -185,6 +203,9 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
         return lossIn(ply);
     if (pos.quietMoves >= quietMoveLimit)
         return 0;
+    int solved;
+    if (probeSolved(pos, ply, &solved))
+        return solved;
     std::uint16_t ttMove = noPackedMove;
     if (const TTEntry *entry = tt_.probe(pos.key)) {
         ttMove = entry->move;
@@ -204,12 +225,15 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
     int alphaIn = alpha;
     int best = -infinity;
     std::uint16_t bestMove = noPackedMove;
+    int flipsLeft = options_.exact ? maxMoves : options_.interiorFlips;
     for (int i = 0; i < count; i++) {
         pickNext(moves, scores, i, count);
         const Move &move = moves[i];
         int score;
         if (move.kind == moveFlip) {
-            score = chance(pos, move.from, depth - 1, ply, alpha, beta);
+            if (flipsLeft-- <= 0)
+                continue;
+            score = chance(pos, move.from, flipDepth(depth, ply), ply, alpha, beta);
         } else {
             Position child = pos;
             child.play(move);
@@ -261,6 +285,7 @@ std::vector<Move> Search::principalVariation(const Position &pos, const Move &be
 SearchResult Search::run(const Position &pos,
                          const std::function<void(const SearchInfo &)> &onInfo) {
     pieceValues(pos, orderValue_);
+    rootPieces_ = popCount(pos.occupied);
     tt_.nextGeneration();
     Move moves[maxMoves];
     int count = generateMoves(pos, moves);
