@@ -161,8 +161,8 @@ int Builder::stepIndexes(const int cell[], int turn, int mover, std::uint32_t ou
             if (runStart_[i] > 0 && m_.firstRun == 1) {
                 // The first slot stays in its quarter: no mirror to take.
                 int sorted[endgameMaxPieces];
-                for (int k = 0; k < endgameMaxPieces; k++)
-                    sorted[k] = moved[k];
+                for (int j = 0; j < endgameMaxPieces; j++)
+                    sorted[j] = moved[j];
                 sortSmall(sorted + runStart_[i], sorted + runEnd_[i]);
                 index = pack(sorted, n_, turn);
             } else {
