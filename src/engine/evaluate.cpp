@@ -100,5 +100,6 @@ int evaluate(const Position &pos) {
         score[side] += mobilityWeight * steps;
         score[side] -= huntWeight * (1 + pos.quietMoves / huntQuietStep) * huntDistance(pos, side);
     }
-    return score[pos.turn] - score[1 - pos.turn];
+    int value = score[pos.turn] - score[1 - pos.turn];
+    return value > evalLimit ? evalLimit : value < -evalLimit ? -evalLimit : value;
 }

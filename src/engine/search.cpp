@@ -1,5 +1,6 @@
 #include "engine/search.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/evaluate.h"
@@ -43,6 +44,10 @@ void pickNext(Move *moves, int *scores, int at, int count) {
     std::swap(scores[at], scores[best]);
 }
 
+// Captures the quiescence search may add beyond the horizon, as far as
+// bounding values goes.
+const int spareForQuiescence = 4;
+
 const int ttMoveOrder = 1 << 30;
 const int captureOrder = 1 << 24;
 const int killerOrder = 1 << 22;
@@ -54,7 +59,7 @@ Search::Search(TranspositionTable &tt, const TimeManager &time, const SearchOpti
     : tt_(tt), time_(time), options_(options) {}
 
 bool Search::timeUp() {
-    if (!stopped_ && (nodes_ & 1023) == 0 && time_.mustStop())
+    if (!stopped_ && (nodes_ & 511) == 0 && time_.mustStop())
         stopped_ = true;
     return stopped_;
 }
@@ -166,7 +171,15 @@ int Search::flipDepth(int depth, int ply) const {
 // found so far and the widest the rest could be.
 int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha, int beta) {
     const std::int64_t total = pos.poolTotal;
-    const std::int64_t lower = -scoreWin, upper = scoreWin;
+    // The tighter the bounds on an outcome's value, the sooner the mean is
+    // decided. With pieces and face-down cells to spare, no game ends
+    // within the horizon, and values stay within the evaluation's range.
+    // Those few lines that still end beyond it are taken at the bound.
+    int fewest = std::min(popCount(pos.bySide[0]) + pos.poolSide[0],
+                          popCount(pos.bySide[1]) + pos.poolSide[1]);
+    bool tight = !options_.exact && pos.poolTotal > depth + 1 && fewest >= depth + spareForQuiescence;
+    const std::int64_t lower = tight ? -evalLimit : -scoreWin;
+    const std::int64_t upper = tight ? evalLimit : scoreWin;
     std::int64_t sum = 0, rest = total;
     for (int kind = 0; kind < kindCount; kind++) {
         std::int64_t count = pos.pool[kind];
@@ -184,6 +197,7 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
         int value = -negamax(child, depth, ply + 1, -childBeta, -childAlpha);
         if (stopped_)
             return 0;
+        value = int(std::min<std::int64_t>(std::max<std::int64_t>(value, lower), upper));
         if (value <= low)
             return int(floorDiv(sum + count * value + rest * upper, total));
         if (value >= high)
