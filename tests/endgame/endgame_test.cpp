@@ -134,6 +134,10 @@ TEST(EndgameSolver, EachVerdictFollowsFromItsMoves) {
                 }
             }
             ASSERT_EQ(verdict.result, expected) << "trial " << trial;
+            EndgameVerdict value;
+            ASSERT_TRUE(probeEndgameValue(visibleFrom(game), &value));
+            EXPECT_EQ(value.result, verdict.result);
+            EXPECT_EQ(value.plies, verdict.plies);
         }
 }
 

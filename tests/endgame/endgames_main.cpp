@@ -64,7 +64,10 @@ void describe(const Visible &view) {
         if (view.cell[cell] >= 0)
             std::printf(" %c%c%d", letters[view.cell[cell]], 'a' + cell % boardCols,
                         cell / boardCols + 1);
-    std::printf(" %s to move, %d quiet", view.turn ? "red" : "black", view.quietMoves);
+    EndgameVerdict verdict;
+    probeEndgame(view, &verdict);
+    std::printf(" %s to move, %d quiet; wins in %d plies", view.turn ? "red" : "black",
+                view.quietMoves, verdict.plies);
 }
 
 }  // namespace
