@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "protocol/session.h"
+#include "version/version.h"
 
 int main() {
 #ifdef SIGPIPE
@@ -13,7 +14,7 @@ int main() {
 #endif
     std::ios::sync_with_stdio(false);
     SessionSettings settings;
-    settings.version = BANQI_ENGINE_VERSION;
+    settings.version = BANQI_VERSION;
     Engine engine;
     Session session(engine, std::cout, settings);
     runSession(std::cin, session);
