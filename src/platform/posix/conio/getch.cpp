@@ -3,8 +3,10 @@
 // off, until exit), its bytes are decoded into the Windows codes, and the
 // second code of a pair waits for the next call.
 #include "platform/getch.h"
+#include "platform/discard_keys.h"
 
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -83,4 +85,11 @@ int _getch(void) {
     if (queued == 0)
         return escCode;
     return queue[taken++];
+}
+
+void discardTypedKeys() {
+    // The kernel's unread bytes, then what this reader holds of a key.
+    tcflush(STDIN_FILENO, TCIFLUSH);
+    keyDecodeReset(&decoder);
+    queued = taken = 0;
 }
