@@ -1,0 +1,55 @@
+#include "engine/engine.h"
+
+#include "engine/movegen.h"
+#include "engine/position.h"
+#include "engine/search.h"
+#include "engine/timeman.h"
+#include "engine/tt.h"
+
+namespace {
+
+// 2^20 entries of 16 bytes.
+const int tableSizeLog2 = 20;
+
+}  // namespace
+
+int levelBudgetMs(int level) {
+    static const int budgets[levelMax - levelMin + 1] = {20, 100, 300, 1000, 3000};
+    if (level < levelMin) level = levelMin;
+    if (level > levelMax) level = levelMax;
+    return budgets[level - levelMin];
+}
+
+struct Engine::State {
+    TranspositionTable tt{tableSizeLog2};
+    int level = levelDefault;
+};
+
+Engine::Engine() : state_(new State) {}
+
+Engine::~Engine() = default;
+
+void Engine::newGame() { state_->tt.clear(); }
+
+void Engine::setLevel(int level) {
+    if (level < levelMin) level = levelMin;
+    if (level > levelMax) level = levelMax;
+    state_->level = level;
+}
+
+int Engine::level() const { return state_->level; }
+
+SearchResult Engine::think(const Visible &view, const SearchLimits &limits,
+                           const std::function<void(const SearchInfo &)> &onInfo) {
+    Position pos;
+    pos.set(view);
+    Move moves[maxMoves];
+    // One legal move needs no thought.
+    if (generateMoves(pos, moves) == 1)
+        return SearchResult{moves[0], 0, 0};
+    TimeManager time(limits, state_->level);
+    SearchOptions options;
+    options.maxDepth = limits.depth;
+    Search search(state_->tt, time, options);
+    return search.run(pos, onInfo);
+}

@@ -1,0 +1,59 @@
+// The search: expectimax over flips, alpha-beta at the players' nodes,
+// Star1 bounds at the chance nodes, iterative deepening, a transposition
+// table, captures first, and a quiescence search over captures.
+//
+// A chance node's value is the pool-weighted mean of its outcomes'
+// values, rounded down: floor(sum(count * value) / total).
+#ifndef ENGINE_SEARCH_H
+#define ENGINE_SEARCH_H
+
+#include <cstdint>
+#include <functional>
+
+#include "engine/engine.h"
+#include "engine/position.h"
+#include "engine/timeman.h"
+#include "engine/tt.h"
+
+struct SearchOptions {
+    // Values exactly those of a plain depth-limited expectimax whose leaves
+    // are evaluate(): no transposition cutoffs, no quiescence, no endgame
+    // tables. Alpha-beta and the chance nodes' pruning stay on, as they
+    // never change the value.
+    bool exact = false;
+    int maxDepth = 0;  // 0: until time runs out
+};
+
+class Search {
+public:
+    Search(TranspositionTable &tt, const TimeManager &time, const SearchOptions &options);
+
+    // Iterative deepening from pos, which must have a legal move.
+    SearchResult run(const Position &pos, const std::function<void(const SearchInfo &)> &onInfo);
+
+    std::uint64_t nodes() const { return nodes_; }
+
+private:
+    static const int maxPly = 128;
+
+    int negamax(const Position &pos, int depth, int ply, int alpha, int beta);
+    int chance(const Position &pos, int cell, int depth, int ply, int alpha, int beta);
+    int quiesce(const Position &pos, int ply, int alpha, int beta);
+    int leaf(const Position &pos, int ply, int alpha, int beta);
+    void orderMoves(const Position &pos, Move *moves, int count, int scores[], std::uint16_t ttMove,
+                    int ply) const;
+    void rememberCutoff(const Position &pos, const Move &move, int depth, int ply);
+    bool timeUp();
+    std::vector<Move> principalVariation(const Position &pos, const Move &best, int depth) const;
+
+    TranspositionTable &tt_;
+    const TimeManager &time_;
+    SearchOptions options_;
+    std::uint64_t nodes_ = 0;
+    bool stopped_ = false;
+    int orderValue_[kindCount] = {};
+    std::uint16_t killers_[maxPly][2] = {};
+    int history_[2][boardCells][boardCells] = {};
+};
+
+#endif
