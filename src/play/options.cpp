@@ -81,8 +81,13 @@ bool parseOptions(int argc, char **argv, PlayOptions *options, std::string *erro
             options->version = true;
             break;
         case ':':
-            *error = "the level needs a number from 1 to 5";
-            return false;
+            if (optopt == 'l') {
+                *error = "the level needs a number from 1 to 5";
+                return false;
+            }
+            // MinGW's getopt_long says ':' also for an argument given to a
+            // long option that takes none.
+            [[fallthrough]];
         default:  // '?'
             if (optopt > 0 && optopt < 256)
                 *error = std::string("unknown option '-") + (char)optopt + "'";
