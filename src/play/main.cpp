@@ -7,6 +7,7 @@
 #include "game/deal.h"
 #include "platform/textout.h"
 #include "play/play.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ unsigned dealSeed() {
 }  // namespace
 
 int main() {
+    if (!screenPossible("banqi-play"))
+        return 1;
     int deal[32];
     srand(dealSeed());
     shuffle(deal, 32);

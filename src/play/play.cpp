@@ -23,6 +23,11 @@ const int keyRight = 77;
 
 enum Step { keepPlaying, gameOver, leave };
 
+// The game on the screen, for the redraw that showScreen runs.
+const Table *onScreen = nullptr;
+
+void redrawScreen() { drawScreen(*onScreen); }
+
 std::string joined(std::initializer_list<const char *> parts) {
     std::string message;
     for (const char *part : parts)
@@ -202,7 +207,8 @@ void playGame(const int deal[boardCells]) {
     table.cursor = 0;
     table.selected = noCell;
     table.showDead = true;
-    drawTable(table);
+    onScreen = &table;
+    showScreen(redrawScreen);
     status(msgFlipFirst);
 
     Step step = keepPlaying;
@@ -210,4 +216,6 @@ void playGame(const int deal[boardCells]) {
         step = onKey(table, getKey());
     if (step == gameOver)
         getKey();
+    showScreen(nullptr);
+    onScreen = nullptr;
 }

@@ -56,3 +56,8 @@ void drawTable(const Table &table) {
     drawDead(table);
     drawTurn(table);
 }
+
+void drawScreen(const Table &table) {
+    drawTable(table);
+    status(lastStatus());
+}

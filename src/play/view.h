@@ -17,6 +17,10 @@ struct Table {
 // Draws the whole screen for the table as it stands.
 void drawTable(const Table &table);
 
+// drawTable, and the status line's last message with it: everything on
+// the screen, as a redraw after a resize of the window needs it.
+void drawScreen(const Table &table);
+
 // Redraws one cell: the selected piece in highlight 2, the cursor's cell
 // in highlight 1, every other cell plain.
 void drawCell(const Table &table, int cell);
