@@ -34,6 +34,7 @@ int queue[keyDecodeMaxCodes];
 int queued = 0;
 int taken = 0;
 bool ended = false;
+bool rawRead = false;  // the terminal is in raw mode for this read
 
 // True when a byte can be read within milliseconds.
 bool byteWithin(int fd, int milliseconds) {
@@ -55,6 +56,8 @@ void awaitByte(int fd) {
         if (ready > 0 && p[1].fd >= 0 && (p[1].revents & POLLIN) && !(p[0].revents)) {
             redrawIfResized();
             textFlush();
+            if (rawRead)  // the redraw may have waited with other modes
+                rawModeEnter(fd);
             continue;
         }
         return;
@@ -111,10 +114,11 @@ int _getch(void) {
     // Whatever the program drew must be on screen before it waits.
     textFlush();
     // Not a terminal (a pipe, a file): its bytes are read as they come.
-    bool raw = rawModeEnter(STDIN_FILENO);
+    rawRead = rawModeEnter(STDIN_FILENO);
     queued = readKey(STDIN_FILENO);
-    if (raw)
+    if (rawRead)
         rawModeIdle();
+    rawRead = false;
     taken = 0;
     if (queued == 0)
         return escCode;
