@@ -61,13 +61,15 @@ void readAnswers(int in, ReportScanner &scanner, std::size_t want, int timeoutMs
             continue;
         if (ready <= 0)
             return;
-        char buffer[64];
-        ssize_t n = read(in, buffer, sizeof buffer);
+        // A byte at a time: keys typed after the answers stay where they
+        // are, for the key reader or the shell.
+        char byte;
+        ssize_t n = read(in, &byte, 1);
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (n <= 0)
             return;
-        scanner.scan(buffer, (std::size_t)n, input);
+        scanner.scan(&byte, 1, input);
     }
 }
 
