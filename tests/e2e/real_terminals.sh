@@ -33,6 +33,9 @@ pieces=$(screen | grep -o '[將帥士仕象相車硨馬傌包炮卒兵]' | wc -l
 [ "$(screen | grep -c '^[┌│├└]')" = 9 ] || fail "no locale: the table is not nine lines"
 keys x
 wait_file "$work/nolocale.rc"
+# Nothing of the probe's question or answer was left for the shell.
+type_line "echo typed:\$(cat -v <<<'') done"
+wait_for '^typed: done'
 
 # --- Too small, then large enough, then resized during a game -------------
 resize 60 18
