@@ -7,7 +7,9 @@ BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales clang libclang-rt-14-dev
+# xterm, xvfb, xdotool: a real xterm for the widths it shows (tests/e2e/xterm_widths.sh).
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales clang libclang-rt-14-dev \
+                  xterm xvfb xdotool
 # zh_TW is the Big5 locale, for a terminal that shows the bytes as they are.
 TEST_LOCALES   := zh_TW
 # The Windows build and Wine to run its tests; zh_TW.UTF-8 puts Wine's

@@ -51,3 +51,11 @@ unsigned short setTextColor(unsigned short attr) {
 void delay(int ms) {
     Sleep((DWORD)ms);
 }
+
+const char *consoleLacks() {
+#ifdef _WIN32
+    return nullptr;
+#else
+    return winconsoleLacks();
+#endif
+}

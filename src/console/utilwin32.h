@@ -20,4 +20,9 @@ unsigned short setTextColor(unsigned short attr);
 // Sleeps for ms milliseconds.
 void delay(int ms);
 
+// What the console lacks to show a whole screen, in words, when standard
+// output is a terminal that cannot move the cursor or clear the screen
+// (TERM=dumb); null when it can, and always on Windows.
+const char *consoleLacks();
+
 #endif

@@ -10,6 +10,7 @@
 #include "platform/textout.h"
 #include "play/options.h"
 #include "play/play.h"
+#include "ui/screen.h"
 #include "version/version.h"
 
 namespace {
@@ -46,6 +47,8 @@ int main(int argc, char **argv) {
         std::printf("banqi-play %s\n", BANQI_VERSION);
         return 0;
     }
+    if (!screenPossible("banqi-play"))
+        return 1;
 
     Engine engine;
     engine.setLevel(options.level);

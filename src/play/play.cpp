@@ -7,6 +7,7 @@
 #include "game/pieces.h"
 #include "platform/discard_keys.h"
 #include "platform/textout.h"
+#include "platform/window_size.h"
 #include "play/computer.h"
 #include "play/describe.h"
 #include "play/messages.h"
@@ -31,6 +32,11 @@ enum Step { keepPlaying, gameOver, leave };
 // How long the computer's move is shown highlighted before it is made:
 // long enough to see where it happens.
 const int showMoveMs = 500;
+
+// The game on the screen, for the redraw that showScreen runs.
+const Table *onScreen = nullptr;
+
+void redrawScreen() { drawTable(*onScreen); }
 
 std::string joined(std::initializer_list<const char *> parts) {
     std::string message;
@@ -130,7 +136,10 @@ Step play(Table &table, const Move &move, const std::string &said = "") {
 Step computerTurn(Table &table, Engine &engine) {
     tell(table, msgThinking);
     textFlush();
+    // The search runs here, away from the key reader: a resize meanwhile
+    // is only recorded, and the screen is drawn again once it returns.
     Move move = computerMove(engine, table.game);
+    redrawIfResized();
     table.shown[0] = move.from;
     table.shown[1] = move.kind == moveFlip ? noCell : move.to;
     drawCell(table, move.from);
@@ -138,6 +147,7 @@ Step computerTurn(Table &table, Engine &engine) {
         drawCell(table, move.to);
     textFlush();
     delay(showMoveMs);
+    redrawIfResized();
     table.shown[0] = table.shown[1] = noCell;
     std::string said = describeComputerMove(table.game, move);
     Step step = play(table, move, said);
@@ -216,6 +226,7 @@ Step offerDraw(Table &table, Engine &engine) {
         say(table, {msgYouOfferDraw, msgThinking});
         textFlush();
         bool accepted = computerAcceptsDraw(engine, table.game);
+        redrawIfResized();
         discardTypedKeys();
         if (accepted)
             return announce(table, {msgComputerAgrees});
@@ -270,7 +281,8 @@ void playGame(const int deal[boardCells], Opponent opponent, Engine &engine) {
     Table table;
     setTable(&table, deal, opponent);
     table.message = msgFlipFirst;
-    drawTable(table);
+    onScreen = &table;
+    showScreen(redrawScreen);
 
     Step step = keepPlaying;
     while (step == keepPlaying)
@@ -278,4 +290,6 @@ void playGame(const int deal[boardCells], Opponent opponent, Engine &engine) {
                                      : onKey(table, engine, getKey());
     if (step == gameOver)
         getKey();
+    showScreen(nullptr);
+    onScreen = nullptr;
 }

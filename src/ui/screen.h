@@ -35,4 +35,25 @@ int compare(const void *a, const void *b);
 // 75 left, 77 right. Every other key writes "Invalid key!" and is skipped.
 int getKey();
 
+// The play screen needs a window of 80 columns and 25 rows.
+const int screenCols = 80;
+const int screenRows = 25;
+
+// False, after one line on standard error (beginning with program) saying
+// why, when standard output is a terminal that cannot move the cursor or
+// clear the screen (TERM=dumb): the play screen cannot be shown there.
+bool screenPossible(const char *program);
+
+// Shows the whole screen as drawAll draws it, now and again whenever the
+// terminal's window is resized. drawAll is the program's function that
+// draws everything from its own state: displayBoard, then every cell,
+// line and message as they stand. While the window is smaller than 80 x
+// 25 a message naming both sizes takes the screen's place until it is
+// large enough; keys typed meanwhile wait for getKey. The redraw after a
+// resize runs in the program's flow: while getKey waits for a key, or when
+// the program calls redrawIfResized (platform/window_size.h). On Windows
+// drawAll runs once, now. Null ends the redraws, when the program leaves
+// the screen.
+void showScreen(void (*drawAll)());
+
 #endif

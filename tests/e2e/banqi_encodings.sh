@@ -29,4 +29,12 @@ pieces() { LC_ALL=C.UTF-8 grep -o '[將帥士仕象相車硨馬傌包炮卒兵]'
 [ "$(LC_ALL=C.UTF-8 grep -c '^\(│ [將帥士仕象相車硨馬傌包炮卒兵]\)\{8\}│ $' "$work/utf8")" -eq 4 ] ||
   fail "UTF-8 terminal: rows not in the form '│ 將│ … │ '"
 
+# The C and POSIX locales on a terminal: UTF-8 with the same widths and
+# fills, not the ASCII "? " of old.
+for c in C POSIX; do
+  on_terminal $c "$work/$c"
+  head -1 "$work/$c" | grep -qx '┌───┬───┬───┬───┬───┬───┬───┬───┐ ' || fail "$c locale top border: $(head -1 "$work/$c")"
+  [ "$(pieces "$work/$c" | wc -m)" -eq 32 ] || fail "$c locale: not 32 pieces"
+done
+
 echo "banqi_encodings: ok"

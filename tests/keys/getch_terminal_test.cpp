@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/getch.h"
+#include "platform/textout.h"
 #include "ui/screen.h"
 
 namespace {
@@ -279,3 +280,56 @@ TEST_F(TerminalReader, HangupEndsTheWait) {
 }
 
 }  // namespace
+
+// The ambiguous-width probe on a terminal that is both standard input and
+// output: the child's first text flush asks; the test answers as the
+// terminal, in time or late, with keys before the answers.
+class ProbedReader : public TerminalReader {
+protected:
+    std::string shown;  // what the child wrote to the terminal
+
+    static void probeThenRead(int out) {
+        dup2(STDIN_FILENO, STDOUT_FILENO);
+        setenv("TERM", "xterm-256color", 1);
+        setenv("LC_ALL", "C.UTF-8", 1);
+        textFlush();  // the text output decides, and asks the terminal
+        readForever(out);
+    }
+
+    // Reads what the child writes until it has asked twice.
+    bool waitQuestion() {
+        for (long long end = nowMs() + patienceMs; nowMs() < end;) {
+            std::size_t first = shown.find("\x1b[6n");
+            if (first != std::string::npos && shown.find("\x1b[6n", first + 1) != std::string::npos)
+                return true;
+            struct pollfd p = {master, POLLIN, 0};
+            if (poll(&p, 1, 100) > 0) {
+                char buffer[256];
+                ssize_t n = read(master, buffer, sizeof buffer);
+                if (n > 0)
+                    shown.append(buffer, (std::size_t)n);
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(ProbedReader, KeysTypedBeforeTheAnswerAreReadAndTheAnswerIsNot) {
+    start(probeThenRead);
+    ASSERT_TRUE(waitQuestion());
+    send("k\x1b[2;1R\x1b[2;3R");
+    EXPECT_EQ(nextCode(), 'k');
+    send("j");
+    EXPECT_EQ(nextCode(), 'j');
+    EXPECT_EQ(nextCode(300), -1);  // nothing of the answer came as keys
+}
+
+TEST_F(ProbedReader, AnAnswerAfterTheProbeGaveUpNeverReachesTheKeyReader) {
+    start(probeThenRead);
+    ASSERT_TRUE(waitQuestion());
+    sleepMs(400);  // past the probe's bound (were it not, the answer came in time)
+    send("\x1b[2;1R\x1b[2;3R");
+    send(" ");
+    EXPECT_EQ(nextCode(), ' ');
+    EXPECT_EQ(nextCode(300), -1);
+}

@@ -216,3 +216,17 @@ TEST(KeyStream, ResetForgetsAPartialKey) {
 }
 
 }  // namespace
+
+// A cursor position report the program asked for is no key; one it did
+// not ask for reads as the modified F3 it looks like.
+TEST(KeyDecodeOwedReports, AnOwedReportIsSwallowedAndTheKeysAroundItCome) {
+    KeyDecoder d{};
+    d.owedReports = 1;
+    Codes out;
+    feed(&d, " \x1b[24;1R ", out);
+    EXPECT_EQ(out, (Codes{' ', ' '}));
+    EXPECT_EQ(d.owedReports, 0);
+    out.clear();
+    feed(&d, "\x1b[1;2R", out);
+    EXPECT_EQ(out, (Codes{0, 61}));
+}

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "east_asian_ambiguous.h"
+
 namespace {
 
 const char kRule[] = "\xA2\x77";  // ─
@@ -32,8 +34,8 @@ bool isBig5Codeset(const char *codeset) {
     return name.compare(0, 4, "BIG5") == 0 || name == "CP950";
 }
 
-Big5Transcoder::Big5Transcoder(const char *codeset)
-    : cd_(iconv_open(codeset, "CP950")) {
+Big5Transcoder::Big5Transcoder(const char *codeset, bool ambiguousWide)
+    : cd_(iconv_open(codeset, "CP950")), ambiguousWide_(ambiguousWide) {
     if (ok())
         rightFill_ = translate(kRule, 2);
     if (rightFill_.empty() || columns(rightFill_) != 1)
@@ -57,7 +59,7 @@ std::string Big5Transcoder::translate(const char *big5, std::size_t len) {
     return std::string(buffer, (std::size_t)(outp - buffer));
 }
 
-int Big5Transcoder::columns(const std::string &encoded) {
+int Big5Transcoder::columns(const std::string &encoded) const {
     std::mbstate_t state{};
     int total = 0;
     const char *p = encoded.data();
@@ -70,6 +72,8 @@ int Big5Transcoder::columns(const std::string &encoded) {
         int w = wcwidth(wc);
         if (w < 0)
             return -1;
+        if (w == 1 && ambiguousWide_ && isEastAsianAmbiguous((unsigned)wc))
+            w = 2;
         total += w;
         p += n;
         left -= n;

@@ -1,5 +1,9 @@
 #include "terminal_hooks.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
 
 namespace {
@@ -50,6 +54,17 @@ void onStop(int) {
             hooks[i].resume();
 }
 
+// A byte a resize: the handler records, the program's own flow acts.
+int resizePipe[2] = {-1, -1};
+
+void onResize(int) {
+    int saved = errno;
+    char byte = 1;
+    ssize_t written = write(resizePipe[1], &byte, 1);  // full: one is recorded already
+    (void)written;
+    errno = saved;
+}
+
 void installUnlessIgnored(int sig, void (*handler)(int)) {
     struct sigaction previous {};
     sigaction(sig, nullptr, &previous);
@@ -69,4 +84,34 @@ void addTerminalHooks(void (*leave)(), void (*resume)()) {
         hooks[hookCount] = {leave, resume};
         hookCount = hookCount + 1;
     }
+}
+
+int watchResizes() {
+    if (resizePipe[0] >= 0)
+        return resizePipe[0];
+    int ends[2];
+    if (pipe(ends) != 0)
+        return -1;
+    for (int fd : ends) {
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+    resizePipe[1] = ends[1];
+    resizePipe[0] = ends[0];
+    install(SIGWINCH, onResize);
+    return resizePipe[0];
+}
+
+int resizeFd() {
+    return resizePipe[0];
+}
+
+bool takeResize() {
+    if (resizePipe[0] < 0)
+        return false;
+    bool any = false;
+    char bytes[64];
+    while (read(resizePipe[0], bytes, sizeof bytes) > 0)
+        any = true;
+    return any;
 }

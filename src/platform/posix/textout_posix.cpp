@@ -1,5 +1,8 @@
 // Text output on POSIX: Big5 bytes go out unchanged to files, pipes and
 // Big5 terminals; a terminal in any other encoding gets them converted.
+// A terminal left in the C (POSIX) locale gets UTF-8, as Python's locale
+// coercion does: nobody wants ASCII there. On a UTF-8 terminal the width of
+// ambiguous characters is asked of the terminal itself.
 #include "platform/textout.h"
 
 #include <langinfo.h>
@@ -8,14 +11,35 @@
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "big5_transcoder.h"
+#include "terminal_probe.h"
 
 namespace {
 
 bool decided = false;
 Big5Transcoder *transcoder = nullptr;  // null: write the bytes as they are
+
+bool isUtf8Codeset(const char *codeset) {
+    return std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0;
+}
+
+// The codeset to write on the terminal. In the C locale (also when the
+// environment names one this system does not have) a UTF-8 locale is put
+// in its place for the widths; "" if there is none.
+const char *terminalCodeset() {
+    std::setlocale(LC_CTYPE, "");
+    const char *name = std::setlocale(LC_CTYPE, nullptr);
+    if (name && std::strcmp(name, "C") != 0 && std::strcmp(name, "POSIX") != 0)
+        return nl_langinfo(CODESET);
+    for (const char *utf8 : {"C.UTF-8", "C.utf8", "UTF-8", "en_US.UTF-8"})
+        if (std::setlocale(LC_CTYPE, utf8) && isUtf8Codeset(nl_langinfo(CODESET)))
+            return "UTF-8";
+    std::setlocale(LC_CTYPE, "C");
+    return nl_langinfo(CODESET);
+}
 
 void decide() {
     decided = true;
@@ -23,11 +47,11 @@ void decide() {
     std::signal(SIGPIPE, SIG_IGN);
     if (!isatty(STDOUT_FILENO))
         return;
-    std::setlocale(LC_CTYPE, "");
-    const char *codeset = nl_langinfo(CODESET);
+    const char *codeset = terminalCodeset();
     if (isBig5Codeset(codeset))
         return;
-    static Big5Transcoder forTerminal(codeset);
+    bool ambiguousWide = isUtf8Codeset(codeset) && terminalAmbiguousWidth() == 2;
+    static Big5Transcoder forTerminal(codeset, ambiguousWide);
     if (forTerminal.ok())
         transcoder = &forTerminal;
 }

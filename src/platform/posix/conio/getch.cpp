@@ -1,7 +1,9 @@
 // _getch on a POSIX terminal: the terminal is switched to key-at-a-time
 // reading only while a key is being read (between reads only echo stays
 // off, until exit), its bytes are decoded into the Windows codes, and the
-// second code of a pair waits for the next call.
+// second code of a pair waits for the next call. Keys the terminal probe
+// read ahead come first; the answers it still waits for are swallowed.
+// While it waits for a key, the reader redraws the screen after a resize.
 #include "platform/getch.h"
 #include "platform/discard_keys.h"
 
@@ -13,7 +15,10 @@
 
 #include "keydecode.h"
 #include "platform/posix/rawmode.h"
+#include "platform/posix/terminal_hooks.h"
+#include "platform/posix/terminal_probe.h"
 #include "platform/textout.h"
+#include "platform/window_size.h"
 
 namespace {
 
@@ -31,6 +36,7 @@ int queue[keyDecodeMaxCodes];
 int queued = 0;
 int taken = 0;
 bool ended = false;
+bool rawRead = false;  // the terminal is in raw mode for this read
 
 // True when a byte can be read within milliseconds.
 bool byteWithin(int fd, int milliseconds) {
@@ -41,16 +47,42 @@ bool byteWithin(int fd, int milliseconds) {
     return ready > 0;
 }
 
+// Waits until fd has a byte to read (or has ended); meanwhile the screen
+// is redrawn after each resize of the window.
+void awaitByte(int fd) {
+    for (;;) {
+        struct pollfd p[2] = {{fd, POLLIN, 0}, {resizeFd(), POLLIN, 0}};
+        int ready = poll(p, p[1].fd >= 0 ? 2 : 1, -1);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready > 0 && p[1].fd >= 0 && (p[1].revents & POLLIN) && !(p[0].revents)) {
+            redrawIfResized();
+            textFlush();
+            if (rawRead)  // the redraw may have waited with other modes
+                rawModeEnter(fd);
+            continue;
+        }
+        return;
+    }
+}
+
 // Reads until the bytes make at least one whole key and queues its codes.
 // Returns the number queued; 0 once input has ended.
-int readKey(int fd) {
+int decodeKey(int fd) {
     for (;;) {
+        unsigned char byte;
+        if (takeReadAheadByte(byte)) {
+            if (int count = keyDecodeByte(&decoder, byte, queue))
+                return count;
+            continue;
+        }
         if (keyDecodePending(&decoder) && !byteWithin(fd, sequenceGapMs)) {
             if (int count = keyDecodeFlush(&decoder, queue))
                 return count;
             continue;
         }
-        unsigned char byte;
+        if (!keyDecodePending(&decoder))
+            awaitByte(fd);
         ssize_t n = read(fd, &byte, 1);
         if (n < 0 && errno == EINTR)
             continue;
@@ -67,6 +99,13 @@ int readKey(int fd) {
     }
 }
 
+int readKey(int fd) {
+    decoder.owedReports = reportsOwed();
+    int count = decodeKey(fd);
+    setReportsOwed(decoder.owedReports);
+    return count;
+}
+
 }  // namespace
 
 int _getch(void) {
@@ -77,10 +116,11 @@ int _getch(void) {
     // Whatever the program drew must be on screen before it waits.
     textFlush();
     // Not a terminal (a pipe, a file): its bytes are read as they come.
-    bool raw = rawModeEnter(STDIN_FILENO);
+    rawRead = rawModeEnter(STDIN_FILENO);
     queued = readKey(STDIN_FILENO);
-    if (raw)
+    if (rawRead)
         rawModeIdle();
+    rawRead = false;
     taken = 0;
     if (queued == 0)
         return escCode;

@@ -84,9 +84,13 @@ int tildeKey(int number, int *codes, int count) {
     return count;
 }
 
-int csiKey(const KeyDecoder *d, unsigned char final, int *codes, int count) {
+int csiKey(KeyDecoder *d, unsigned char final, int *codes, int count) {
     if (d->foreign)
         return count;
+    if (final == 'R' && d->owedReports > 0) {  // the answer to a question, no key
+        d->owedReports--;
+        return count;
+    }
     if (int scan = cursorScan(final))
         return emitPair(codes, count, extended, scan);
     if (final >= 'P' && final <= 'S')  // F1-F4 with modifiers: ESC [ 1 ; 2 P

@@ -24,7 +24,9 @@
 // Shift, Ctrl and Alt held with a cursor or function key are dropped: the
 // key reads as itself. Sequences no key here makes (terminal reports, paste
 // markers, keys Windows has no code for) are swallowed whole, as the
-// runtime skips keys it cannot translate.
+// runtime skips keys it cannot translate. A cursor position report
+// (ESC [ row ; col R) reads as a modified F3 unless the program says it
+// asked for one (owedReports): then it is swallowed.
 #ifndef PLATFORM_POSIX_CONIO_KEYDECODE_H
 #define PLATFORM_POSIX_CONIO_KEYDECODE_H
 
@@ -39,6 +41,7 @@ struct KeyDecoder {
     int params[2];  // the first two numbers of a CSI or SS3 sequence
     int param;      // index of the number being read
     bool foreign;   // a marker no key sends: a report, swallowed whole
+    int owedReports;  // cursor position reports asked for and not yet had
 };
 
 // Starts afresh, with nothing pending. A zero-initialised decoder is the same.

@@ -1,9 +1,12 @@
 // The console operations on the terminal that standard output is
 // connected to.
 #include <time.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "console_state.h"
 #include "terminal_caps.h"
@@ -137,6 +140,23 @@ BOOL fill(HANDLE console, char ch, const WORD *attribute, DWORD length, COORD st
 HANDLE GetStdHandle(DWORD which) {
     ++fetches;
     return which == STD_OUTPUT_HANDLE ? &standardOutput : nullptr;
+}
+
+const char *winconsoleLacks() {
+    if (!isatty(fileno(stdout)))
+        return nullptr;
+    const TerminalCaps &caps = terminalCaps();
+    bool move = !caps.moveTo.empty();
+    bool clear = !caps.clearScreen.empty() || !caps.eraseScreen.empty();
+    if (move && clear)
+        return nullptr;
+    static std::string lacks;
+    const char *term = std::getenv("TERM");
+    lacks = std::string("this terminal (TERM=") + (term ? term : "") + ") cannot " +
+            (!move && !clear ? "move the cursor or clear the screen"
+             : !move         ? "move the cursor"
+                             : "clear the screen");
+    return lacks.c_str();
 }
 
 long winconsoleHandleFetches() {

@@ -28,6 +28,7 @@ TerminalCaps ansiCaps() {
     caps.eraseLine = "\033[K";
     caps.eraseScreen = "\033[J";
     caps.eraseChars = "\033[%p1%dX";
+    caps.clearScreen = "\033[H\033[2J";
     caps.colours = 8;
     caps.erasesInBackground = true;
     return caps;
@@ -48,6 +49,7 @@ TerminalCaps lookUp() {
     caps.eraseLine = stringCap("el");
     caps.eraseScreen = stringCap("ed");
     caps.eraseChars = stringCap("ech");
+    caps.clearScreen = stringCap("clear");
     caps.colours = tigetnum("colors");
     caps.erasesInBackground = tigetflag("bce") > 0;
     caps.scrollsAtLastCell = tigetflag("am") > 0 && tigetflag("xenl") <= 0;

@@ -17,6 +17,7 @@ struct TerminalCaps {
     std::string eraseLine;    // el: to the end of the line
     std::string eraseScreen;  // ed: to the end of the screen
     std::string eraseChars;   // ech
+    std::string clearScreen;  // clear: only asked whether there is one
     int colours = 0;
     bool erasesInBackground = false;  // bce: erased cells take the current background
     bool scrollsAtLastCell = false;   // am without xenl: writing the last cell scrolls

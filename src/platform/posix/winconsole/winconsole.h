@@ -64,6 +64,12 @@ BOOL FillConsoleOutputAttribute(HANDLE console, WORD attribute, DWORD length, CO
 // Blocks for ms milliseconds.
 void Sleep(DWORD ms);
 
+// Not a Windows operation: what the terminal on standard output lacks for
+// a whole screen, as words ("move the cursor", "clear the screen" or both,
+// with TERM); null when it has both, is not known to terminfo (ANSI is
+// assumed) or standard output is no terminal.
+const char *winconsoleLacks();
+
 // How many times GetStdHandle has run in this process, for tests of the
 // console layer's promise to fetch its handle once.
 long winconsoleHandleFetches();
