@@ -5,8 +5,9 @@
 # saying the move in words, every cell, the captured pieces and the turn
 # line naming both sides. A game against level 1 is played to its end,
 # with a draw offered when the computer is far ahead and declined; then,
-# against level 5, keys pressed while it thinks are dropped, and Ctrl-C
-# while it thinks leaves the terminal as it was. BANQI_TEST_SEED picks
+# against level 5, keys pressed while it thinks are dropped, a resize
+# while it thinks leaves a whole screen, and Ctrl-C while it thinks leaves
+# the terminal as it was. BANQI_TEST_SEED picks
 # another deal (default 1).
 set -u
 export LC_ALL=C.UTF-8
@@ -83,6 +84,20 @@ wait_for '^電腦思考中'
 keys S Right Space
 referee first
 screen | grep -q 'Invalid key' && fail "a key typed while the computer thought was read"
+# shellcheck disable=SC2086
+keys ${answer%%$'\t'*}
+
+# --- Resized while it thinks: the whole screen as it stands afterwards ------
+# Shrunk below 80 x 25 and grown back while the computer thinks: its move
+# then shows on a whole screen, every cell, line and frame in place.
+wait_for '^電腦思考中'
+t resize-window -t e2e -x 70 -y 20
+t resize-window -t e2e -x 80 -y 25
+referee first
+screen | grep -q 'Window too small' && fail "the size message is still shown"
+[ "$(screen | sed -n 2p)" = "$(printf '%31s' '')暗　　　　　　　棋" ] || fail "title after the resize: $(screen | sed -n 2p)"
+[ "$(screen | sed -n 6p)" = "$(printf '%21s' '')　┌───┬───┬───┬───┬───┬───┬───┬───┐" ] || fail "frame after the resize: $(screen | sed -n 6p)"
+screen | grep -q '結束請按 Esc' || fail "the instructions are gone after the resize"
 # shellcheck disable=SC2086
 keys ${answer%%$'\t'*}
 
