@@ -149,10 +149,10 @@ Step computerTurn(Table &table, Engine &engine) {
     delay(showMoveMs);
     redrawIfResized();
     table.shown[0] = table.shown[1] = noCell;
-    std::string said = describeComputerMove(table.game, move);
-    Step step = play(table, move, said);
+    // Before the move is told: a key pressed once it shows is the player's.
     discardTypedKeys();
-    return step;
+    std::string said = describeComputerMove(table.game, move);
+    return play(table, move, said);
 }
 
 void select(Table &table, int cell) {
