@@ -17,7 +17,8 @@ TEST_LOCALES   := zh_TW
 WINDOWS_PACKAGES := cmake make googletest g++-mingw-w64-x86-64 wine64 wine locales tmux
 WINDOWS_LOCALES  := zh_TW.UTF-8
 
-.PHONY: all run play build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys
+.PHONY: all run play build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys \
+  bench-movegen arena arena-goals
 
 all: build
 
@@ -75,16 +76,71 @@ bench-keys: deps-build
 	@cmake --build $(BUILD) -j $(JOBS) --target bench_keys
 	@./$(BUILD)/bench_keys 200
 
-# The key decoder under libFuzzer with ASan and UBSan, for a bounded time.
+# The won endgames: level LEVEL converts ENDGAMES positions (seed
+# ENDGAME_SEED) against the solver's longest defence, with the endgame
+# solver left out of its search and with it. Figures, not a test.
+ENDGAMES     ?= 200
+ENDGAME_SEED ?= 1
+LEVEL        ?= 3
+.PHONY: endgames
+endgames: deps-test
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=ON >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target endgames)
+	@./$(BUILD)/endgames $(ENDGAMES) $(ENDGAME_SEED) $(LEVEL)
+
+# How long the endgame solver takes to build its tables.
+.PHONY: bench-endgame
+bench-endgame: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target bench_endgame)
+	@./$(BUILD)/bench_endgame
+
+# The key decoder and banqi-engine's command loop under libFuzzer with ASan
+# and UBSan, for a bounded time shared between the two.
 BUILD_FUZZ ?= build-fuzz
 FUZZ_TIME  ?= 45
+FUZZ_FLAGS := -std=c++17 -g -O1 -Wall -Wextra -pthread -fsanitize=fuzzer,address,undefined \
+  -fno-sanitize-recover=all -Isrc
+PROTOCOL_FUZZ_TIME := $(shell echo $$(( $(FUZZ_TIME) / 2 )))
+KEYS_FUZZ_TIME     := $(shell echo $$(( $(FUZZ_TIME) - $(PROTOCOL_FUZZ_TIME) )))
+# The loop with the engine, the rules and the piece set, but not the program.
+PROTOCOL_FUZZ_SOURCES := $(filter-out src/protocol/main.cpp,$(wildcard src/protocol/*.cpp)) \
+  $(wildcard src/engine/*.cpp) src/rules/rules.cpp src/game/pieces.cpp
 fuzz: deps-test
-	@mkdir -p $(BUILD_FUZZ)/corpus
-	clang++ -std=c++17 -g -O1 -Wall -Wextra -fsanitize=fuzzer,address,undefined \
-	  -fno-sanitize-recover=all -Isrc fuzz/keydecode_fuzz.cpp \
-	  src/platform/posix/conio/keydecode.cpp -o $(BUILD_FUZZ)/keydecode_fuzz
-	$(BUILD_FUZZ)/keydecode_fuzz -max_total_time=$(FUZZ_TIME) -dict=fuzz/keys.dict \
+	@mkdir -p $(BUILD_FUZZ)/corpus $(BUILD_FUZZ)/protocol_corpus
+	clang++ $(FUZZ_FLAGS) fuzz/keydecode_fuzz.cpp src/platform/posix/conio/keydecode.cpp \
+	  -o $(BUILD_FUZZ)/keydecode_fuzz
+	clang++ $(FUZZ_FLAGS) fuzz/protocol_fuzz.cpp $(PROTOCOL_FUZZ_SOURCES) -o $(BUILD_FUZZ)/protocol_fuzz
+	$(BUILD_FUZZ)/keydecode_fuzz -max_total_time=$(KEYS_FUZZ_TIME) -dict=fuzz/keys.dict \
 	  $(BUILD_FUZZ)/corpus fuzz/seeds
+	$(BUILD_FUZZ)/protocol_fuzz -max_total_time=$(PROTOCOL_FUZZ_TIME) -dict=fuzz/protocol.dict \
+	  $(BUILD_FUZZ)/protocol_corpus fuzz/protocol_seeds
+
+# The engine's move generator against legalMoves on a fixed corpus of
+# positions, as moves listed per second.
+bench-movegen: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target bench_movegen)
+	@./$(BUILD)/bench_movegen
+
+# A match: make arena A=level3 B=greedy GAMES=100. Players: level1 to
+# level5, random, greedy. THREADS games at a time (the machine's cores).
+A       ?= level1
+B       ?= random
+GAMES   ?= 200
+SEED    ?= 1
+THREADS ?= $(JOBS)
+arena: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-arena)
+	@./$(BUILD)/banqi-arena $(A) $(B) $(GAMES) $(SEED) $(THREADS)
+
+# Every match that measures the engine, one after the other, then a table.
+# Hours at the levels' full budgets; see the README.
+arena-goals: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-arena)
+	@./$(BUILD)/banqi-arena goals $(SEED) $(THREADS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN)

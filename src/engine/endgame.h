@@ -10,6 +10,10 @@
 
 const int endgameMaxPieces = 4;
 
+// A win is played by converting (capturing or leaving the opponent without
+// a move) in the fewest quiet moves, a loss by putting that off the
+// longest; plies counts the game played so, through every capture, and is
+// 0 for a draw.
 struct EndgameVerdict {
     int result;  // +1 the side to move wins, 0 a draw, -1 it loses
     int plies;   // plies to the end of the game when it is decided
@@ -17,7 +21,7 @@ struct EndgameVerdict {
 };
 
 // Whether view is one the solver answers: sides settled, nothing face down,
-// at most endgameMaxPieces pieces on the board.
+// at most endgameMaxPieces pieces on the board and each side one at least.
 bool endgameCovered(const Visible &view);
 
 // The solver's verdict for a covered view with a legal move; false for a

@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 
+#include "engine/endgame.h"
 #include "engine/movegen.h"
 #include "engine/position.h"
 #include "engine/search.h"
@@ -47,9 +48,19 @@ SearchResult Engine::think(const Visible &view, const SearchLimits &limits,
     // One legal move needs no thought.
     if (generateMoves(pos, moves) == 1)
         return SearchResult{moves[0], 0, 0};
+    // A solved endgame needs no search either.
+    EndgameVerdict verdict;
+    if (limits.useEndgameSolver && probeEndgame(view, &verdict)) {
+        int score = verdict.result > 0 ? scoreWin - verdict.plies
+                  : verdict.result < 0 ? -scoreWin + verdict.plies : 0;
+        return SearchResult{verdict.best, score, 0};
+    }
     TimeManager time(limits, state_->level);
     SearchOptions options;
     options.maxDepth = limits.depth;
+    options.useEndgame = limits.useEndgameSolver;
+    // With three seconds a move, a table built on the way pays.
+    options.mayBuildEndgames = state_->level == levelMax;
     Search search(state_->tt, time, options);
     return search.run(pos, onInfo);
 }

@@ -29,6 +29,9 @@ int levelBudgetMs(int level);
 struct SearchLimits {
     int moveTimeMs = 0;
     int depth = 0;
+    // Off, solved endgames are searched like any other position: to
+    // measure how the search alone converts them.
+    bool useEndgameSolver = true;
 };
 
 // Progress, reported once per finished iteration.

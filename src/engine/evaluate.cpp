@@ -9,6 +9,44 @@ namespace {
 const int preyWeight[rankCount] = {60, 36, 24, 14, 10, 24, 6};
 const int baseValue = 20;
 const int mobilityWeight = 2;
+// The penalty per cell between a piece and the nearest enemy it may take.
+// It grows with the quiet moves, so that a side ahead closes in rather
+// than drift to the quiet-move draw, and a capture (which resets the
+// count) relieves it.
+const int huntWeight = 2;
+const int huntQuietStep = 8;
+
+int distance(int a, int b) {
+    int dr = a / boardCols - b / boardCols, dc = a % boardCols - b % boardCols;
+    return (dr < 0 ? -dr : dr) + (dc < 0 ? -dc : dc);
+}
+
+int nearest(int cell, Bitboard targets) {
+    int best = boardRows + boardCols;
+    while (targets) {
+        int d = distance(cell, popLowest(targets));
+        if (d < best)
+            best = d;
+    }
+    return best;
+}
+
+// The summed distances from side's pieces to the nearest enemy each may
+// take, over the pieces that have one.
+int huntDistance(const Position &pos, int side) {
+    Bitboard targets[rankCount];
+    stepTargets(pos, side, targets);
+    targets[cannonRank] = pos.bySide[1 - side];
+    int total = 0;
+    for (int rank = 0; rank < rankCount; rank++) {
+        if (!targets[rank])
+            continue;
+        Bitboard pieces = pos.byKind[kindOf(side, rank)];
+        while (pieces)
+            total += nearest(popLowest(pieces), targets[rank]);
+    }
+    return total;
+}
 
 }  // namespace
 
@@ -60,6 +98,8 @@ int evaluate(const Position &pos) {
         while (pieces)
             steps += popCount(neighbours(popLowest(pieces)) & empty);
         score[side] += mobilityWeight * steps;
+        score[side] -= huntWeight * (1 + pos.quietMoves / huntQuietStep) * huntDistance(pos, side);
     }
-    return score[pos.turn] - score[1 - pos.turn];
+    int value = score[pos.turn] - score[1 - pos.turn];
+    return value > evalLimit ? evalLimit : value < -evalLimit ? -evalLimit : value;
 }

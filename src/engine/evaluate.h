@@ -13,8 +13,12 @@ bool mayTake(int attacker, int target);
 // may take it.
 void pieceValues(const Position &pos, int values[kindCount]);
 
-// The position's value for the side to move, well inside the proven-win
-// scores. Zero before the first flip.
+// No evaluation reaches this far, so the search may bound what an unproven
+// line is worth.
+const int evalLimit = 5000;
+
+// The position's value for the side to move, within +-evalLimit. Zero
+// before the first flip.
 int evaluate(const Position &pos);
 
 #endif

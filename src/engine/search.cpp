@@ -1,9 +1,11 @@
 #include "engine/search.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/evaluate.h"
 #include "engine/movegen.h"
+#include "engine/search_endgame.h"
 
 namespace {
 
@@ -42,6 +44,10 @@ void pickNext(Move *moves, int *scores, int at, int count) {
     std::swap(scores[at], scores[best]);
 }
 
+// Captures the quiescence search may add beyond the horizon, as far as
+// bounding values goes.
+const int spareForQuiescence = 4;
+
 const int ttMoveOrder = 1 << 30;
 const int captureOrder = 1 << 24;
 const int killerOrder = 1 << 22;
@@ -53,7 +59,7 @@ Search::Search(TranspositionTable &tt, const TimeManager &time, const SearchOpti
     : tt_(tt), time_(time), options_(options) {}
 
 bool Search::timeUp() {
-    if (!stopped_ && (nodes_ & 1023) == 0 && time_.mustStop())
+    if (!stopped_ && (nodes_ & 511) == 0 && time_.mustStop())
         stopped_ = true;
     return stopped_;
 }
@@ -73,6 +79,10 @@ void Search::orderMoves(const Position &pos, Move *moves, int count, int scores[
             scores[i] = killerOrder + 1;
         else if (packed == killers_[ply][1])
             scores[i] = killerOrder;
+        else if (move.kind == moveFlip)
+            // Flips next to face-up pieces change the most.
+            scores[i] = history_[side][move.from][move.to] +
+                        64 * popCount(neighbours(move.from) & (pos.bySide[0] | pos.bySide[1]));
         else
             scores[i] = history_[side][move.from][move.to];
     }
@@ -113,6 +123,9 @@ int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
         return lossIn(ply);
     if (pos.quietMoves >= quietMoveLimit)
         return 0;
+    int solved;
+    if (probeSolved(pos, ply, &solved))
+        return solved;
     Move moves[maxMoves];
     int count = generateCaptures(pos, moves);
     if (count == 0 && !hasMoves(pos))
@@ -143,12 +156,30 @@ int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
     return best;
 }
 
+bool Search::probeSolved(const Position &pos, int ply, int *score) const {
+    return options_.useEndgame && !options_.exact &&
+           solvedValue(pos, ply, rootPieces_, options_.mayBuildEndgames, score);
+}
+
+int Search::flipDepth(int depth, int ply) const {
+    int reduction = options_.exact || ply == 0 ? 0 : options_.flipReduction;
+    return depth - 1 - reduction > 0 ? depth - 1 - reduction : 0;
+}
+
 // Star1: each outcome is searched with the narrowest window that still
 // decides whether the mean falls outside (alpha, beta), given the values
 // found so far and the widest the rest could be.
 int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha, int beta) {
     const std::int64_t total = pos.poolTotal;
-    const std::int64_t lower = -scoreWin, upper = scoreWin;
+    // The tighter the bounds on an outcome's value, the sooner the mean is
+    // decided. With pieces and face-down cells to spare, no game ends
+    // within the horizon, and values stay within the evaluation's range.
+    // Those few lines that still end beyond it are taken at the bound.
+    int fewest = std::min(popCount(pos.bySide[0]) + pos.poolSide[0],
+                          popCount(pos.bySide[1]) + pos.poolSide[1]);
+    bool tight = !options_.exact && pos.poolTotal > depth + 1 && fewest >= depth + spareForQuiescence;
+    const std::int64_t lower = tight ? -evalLimit : -scoreWin;
+    const std::int64_t upper = tight ? evalLimit : scoreWin;
     std::int64_t sum = 0, rest = total;
     for (int kind = 0; kind < kindCount; kind++) {
         std::int64_t count = pos.pool[kind];
@@ -166,6 +197,7 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
         int value = -negamax(child, depth, ply + 1, -childBeta, -childAlpha);
         if (stopped_)
             return 0;
+        value = int(std::min<std::int64_t>(std::max<std::int64_t>(value, lower), upper));
         if (value <= low)
             return int(floorDiv(sum + count * value + rest * upper, total));
         if (value >= high)
@@ -185,6 +217,9 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
         return lossIn(ply);
     if (pos.quietMoves >= quietMoveLimit)
         return 0;
+    int solved;
+    if (probeSolved(pos, ply, &solved))
+        return solved;
     std::uint16_t ttMove = noPackedMove;
     if (const TTEntry *entry = tt_.probe(pos.key)) {
         ttMove = entry->move;
@@ -204,12 +239,15 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
     int alphaIn = alpha;
     int best = -infinity;
     std::uint16_t bestMove = noPackedMove;
+    int flipsLeft = options_.exact ? maxMoves : options_.interiorFlips;
     for (int i = 0; i < count; i++) {
         pickNext(moves, scores, i, count);
         const Move &move = moves[i];
         int score;
         if (move.kind == moveFlip) {
-            score = chance(pos, move.from, depth - 1, ply, alpha, beta);
+            if (flipsLeft-- <= 0)
+                continue;
+            score = chance(pos, move.from, flipDepth(depth, ply), ply, alpha, beta);
         } else {
             Position child = pos;
             child.play(move);
@@ -261,6 +299,7 @@ std::vector<Move> Search::principalVariation(const Position &pos, const Move &be
 SearchResult Search::run(const Position &pos,
                          const std::function<void(const SearchInfo &)> &onInfo) {
     pieceValues(pos, orderValue_);
+    rootPieces_ = popCount(pos.occupied);
     tt_.nextGeneration();
     Move moves[maxMoves];
     int count = generateMoves(pos, moves);

@@ -22,6 +22,16 @@ struct SearchOptions {
     // never change the value.
     bool exact = false;
     int maxDepth = 0;  // 0: until time runs out
+    // Below the root, only the first few flips in move order are searched,
+    // and each one less deep than other moves: a flip mostly changes the
+    // position where it turns a piece up, and most face-down cells are
+    // alike.
+    int interiorFlips = 4;
+    int flipReduction = 1;
+    // Solved endgames are answered by the solver; mayBuild lets the
+    // search build four-piece tables the root's material did not need.
+    bool useEndgame = true;
+    bool mayBuildEndgames = false;
 };
 
 class Search {
@@ -38,6 +48,8 @@ private:
 
     int negamax(const Position &pos, int depth, int ply, int alpha, int beta);
     int chance(const Position &pos, int cell, int depth, int ply, int alpha, int beta);
+    int flipDepth(int depth, int ply) const;
+    bool probeSolved(const Position &pos, int ply, int *score) const;
     int quiesce(const Position &pos, int ply, int alpha, int beta);
     int leaf(const Position &pos, int ply, int alpha, int beta);
     void orderMoves(const Position &pos, Move *moves, int count, int scores[], std::uint16_t ttMove,
@@ -52,6 +64,7 @@ private:
     std::uint64_t nodes_ = 0;
     bool stopped_ = false;
     int orderValue_[kindCount] = {};
+    int rootPieces_ = 0;
     std::uint16_t killers_[maxPly][2] = {};
     int history_[2][boardCells][boardCells] = {};
 };

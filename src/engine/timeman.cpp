@@ -4,10 +4,10 @@ namespace {
 
 // Iterations cost several times the one before, so one begun past this
 // share of the budget rarely finishes in time.
-const double softShare = 0.3;
+const double softShare = 0.25;
 // Stopping, unwinding and answering take a little time, and the 95th
 // percentile must stay within the budget on a busy machine.
-const double hardShare = 0.7;
+const double hardShare = 0.55;
 
 }  // namespace
 
