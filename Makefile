@@ -19,6 +19,7 @@ WINDOWS_LOCALES  := zh_TW.UTF-8
 
 .PHONY: all run play build test test-sanitize bench clean deps-build deps-test test-windows deps-windows fuzz bench-keys \
   bench-movegen arena arena-goals
+.PHONY: bench-probe
 
 all: build
 
@@ -69,6 +70,10 @@ test-sanitize: deps-test
 
 bench: deps-build
 	@bench/startup.sh
+
+# What the ambiguous-width probe adds to a run of banqi on a terminal (tmux).
+bench-probe: deps-test
+	@bench/probe.sh
 
 # The key reader's latency on a pseudo-terminal: Esc, an arrow, Space.
 bench-keys: deps-build

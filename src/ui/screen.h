@@ -35,9 +35,11 @@ int compare(const void *a, const void *b);
 // 75 left, 77 right. Every other key writes "Invalid key!" and is skipped.
 int getKey();
 
-// The play screen needs a window of 80 columns and 25 rows.
+// The play screen needs a window of 80 columns and 23 rows: the status
+// line is row 23, and it and the captured-piece line are 80 columns.
+// The common 80 x 24 terminal holds it.
 const int screenCols = 80;
-const int screenRows = 25;
+const int screenRows = 23;
 
 // False, after one line on standard error (beginning with program) saying
 // why, when standard output is a terminal that cannot move the cursor or
@@ -48,7 +50,7 @@ bool screenPossible(const char *program);
 // terminal's window is resized. drawAll is the program's function that
 // draws everything from its own state: displayBoard, then every cell,
 // line and message as they stand. While the window is smaller than 80 x
-// 25 a message naming both sizes takes the screen's place until it is
+// 23 a message naming both sizes takes the screen's place until it is
 // large enough; keys typed meanwhile wait for getKey. The redraw after a
 // resize runs in the program's flow: while getKey waits for a key, or when
 // the program calls redrawIfResized (platform/window_size.h). On Windows

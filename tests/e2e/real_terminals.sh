@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The situations of real terminals that the other tests' 80 x 25 UTF-8
-# panes never meet (tmux): TERM=dumb, no locale at all, a window smaller
-# than the play screen, and resizes during a game.
+# panes never meet (tmux): TERM=dumb, no locale at all, an 80 x 24 window,
+# one smaller than the play screen, and resizes during a game.
 set -u
 export LC_ALL=C.UTF-8  # ${#var} counts characters, not bytes
 banqi=$1
@@ -37,12 +37,21 @@ wait_file "$work/nolocale.rc"
 type_line "echo typed:\$(cat -v <<<'') done"
 wait_for '^typed: done'
 
+# --- The common 80 x 24 terminal holds the play screen (23 rows) ----------
+resize 80 24
+t send-keys -t e2e "clear" Enter
+type_line "BANQI_SEED=1 $play; echo \$? >$work/rows24.rc"
+wait_for '^先手請翻開一顆棋子'
+screen | grep -q 'Window too small' && fail "80 x 24: the size message"
+keys Escape Escape
+wait_file "$work/rows24.rc"
+
 # --- Too small, then large enough, then resized during a game -------------
 resize 60 18
 t send-keys -t e2e "clear" Enter
 type_line "BANQI_SEED=1 $play; echo \$? >$work/play.rc"
-wait_for '80 x 25.*60 x 18'
-wait_for '^Window too small: 80 x 25 needed, 60 x 18 now'
+wait_for '80 x 23.*60 x 18'
+wait_for '^Window too small: 80 x 23 needed, 60 x 18 now'
 screen | grep -q '[┌●暗]' && fail "a board drawn in a 60 x 18 window"
 resize 80 25
 wait_for '^先手請翻開一顆棋子'
@@ -52,7 +61,7 @@ grab
 keys Space
 wait_for 'next: RED'
 resize 70 20
-wait_for '80 x 25.*70 x 20'
+wait_for '80 x 23.*70 x 20'
 resize 80 25
 wait_for 'next: RED'
 wait_for '^先手為黑方，後手為紅方'

@@ -22,8 +22,10 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; [ -n "${cells:-}" ] && [ -f "$cells" ] && show_rows >&2; exit 1; }
 
 # A display of our own: Xvfb picks a free number and writes it on fd 3.
+# Without -noreset it would reset when the last xterm goes, and refuse
+# the next one meanwhile.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 deadline=$((SECONDS + WAIT))
@@ -59,6 +61,7 @@ start() {
   local deadline=$((SECONDS + WAIT))
   until [ -s "$dir/tty" ]; do
     [ $SECONDS -lt $deadline ] || fail "$1: xterm did not start"
+    kill -0 "${pids[-1]}" 2>/dev/null || fail "$1: xterm ended at its start"
     sleep 0.05
   done
 }

@@ -128,7 +128,7 @@ TEST(ProbeGlyphWidth, GivesUpOnAnAnswerThatNeverComes) {
     EXPECT_EQ(answer.width, 0);
     EXPECT_EQ(answer.owed, 2);
     EXPECT_GE(took, 90);
-    EXPECT_LT(took, 3000);  // bounded, however busy the machine
+    EXPECT_LT(took, 10000);  // bounded: it does not wait for ever
     EXPECT_EQ(input, "");
 }
 

@@ -28,7 +28,7 @@ bool isUtf8Codeset(const char *codeset) {
 
 // The codeset to write on the terminal. In the C locale (also when the
 // environment names one this system does not have) a UTF-8 locale is put
-// in its place for the widths; "" if there is none.
+// in its place for the widths (when there is none, C stays: ASCII).
 const char *terminalCodeset() {
     std::setlocale(LC_CTYPE, "");
     const char *name = std::setlocale(LC_CTYPE, nullptr);
