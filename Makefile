@@ -147,5 +147,60 @@ arena-goals: deps-build
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-arena)
 	@./$(BUILD)/banqi-arena goals $(SEED) $(THREADS)
 
+# Installing and packaging. `make install` builds and installs the
+# programs, their manual pages and docs under PREFIX (and DESTDIR when
+# set); `make uninstall` removes what the last `make install` from
+# $(BUILD) put there. The packages come from build folders of their own:
+# the .deb built as Debian builds (its compiler flags, programs in
+# /usr/games), the .zip cross-built for Windows.
+PREFIX        ?= /usr/local
+BUILD_PKG     ?= build-package
+BUILD_WIN_PKG ?= build-windows-package
+# dpkg-shlibdeps (dpkg-dev) and file work out the .deb's dependencies.
+PACKAGE_PACKAGES         := $(BUILD_PACKAGES) dpkg-dev file
+WINDOWS_PACKAGE_PACKAGES := cmake make g++-mingw-w64-x86-64
+# The packaging tests: the manual pages' checkers and the .deb's tools;
+# the .zip's listing in the Windows suite.
+TEST_PACKAGES    += groff-base man-db mandoc lintian $(PACKAGE_PACKAGES)
+WINDOWS_PACKAGES += unzip
+
+.PHONY: install uninstall package package-windows deps-package deps-package-windows
+
+install: deps-build
+	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS))
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@scripts/uninstall.sh $(BUILD)/install_manifest.txt
+
+deps-package:
+	@scripts/need-packages.sh $(PACKAGE_PACKAGES)
+
+# Debian's compiler flags, with all its hardening (bind-now too).
+deb_flags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+
+package: deps-package
+	@cmake -S . -B $(BUILD_PKG) -DBANQI_TESTS=OFF -DCMAKE_BUILD_TYPE=None \
+	  -DBANQI_INSTALL_BINDIR=games \
+	  -DCMAKE_C_FLAGS="$(call deb_flags,CFLAGS) $(call deb_flags,CPPFLAGS)" \
+	  -DCMAKE_CXX_FLAGS="$(call deb_flags,CXXFLAGS) $(call deb_flags,CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(call deb_flags,LDFLAGS)" >/dev/null
+	@$(call quietly,cmake --build $(BUILD_PKG) -j $(JOBS))
+	@rm -f $(BUILD_PKG)/banqi_*.deb
+	@cd $(BUILD_PKG) && $(call quietly,cpack -G DEB)
+	@ls $(BUILD_PKG)/banqi_*.deb
+
+deps-package-windows:
+	@scripts/need-packages.sh $(WINDOWS_PACKAGE_PACKAGES)
+
+package-windows: deps-package-windows
+	@cmake -S . -B $(BUILD_WIN_PKG) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DBANQI_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(call quietly,cmake --build $(BUILD_WIN_PKG) -j $(JOBS))
+	@rm -f $(BUILD_WIN_PKG)/banqi-*.zip
+	@cd $(BUILD_WIN_PKG) && $(call quietly,cpack -G ZIP)
+	@ls $(BUILD_WIN_PKG)/banqi-*.zip
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_WIN) $(BUILD_PKG) $(BUILD_WIN_PKG)
