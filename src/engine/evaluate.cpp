@@ -48,6 +48,41 @@ int huntDistance(const Position &pos, int side) {
     return total;
 }
 
+// What the side to move stands to lose to threats it cannot all meet at
+// once: the second most valuable of its pieces an enemy could take.
+int forkLoss(const Position &pos, const int values[kindCount]) {
+    int side = pos.turn, enemy = 1 - side;
+    Bitboard reach[rankCount] = {};
+    Bitboard cannonShots = 0;
+    for (int rank = 0; rank < rankCount; rank++) {
+        Bitboard pieces = pos.byKind[kindOf(enemy, rank)];
+        while (pieces) {
+            int cell = popLowest(pieces);
+            if (rank == cannonRank)
+                cannonShots |= cannonJumps(cell, pos.occupied);
+            else
+                reach[rank] |= neighbours(cell);
+        }
+    }
+    int first = 0, second = 0;
+    for (int rank = 0; rank < rankCount; rank++) {
+        Bitboard threatened = cannonShots;
+        for (int attacker = 0; attacker < rankCount; attacker++)
+            if (attacker != cannonRank && mayTake(attacker, rank))
+                threatened |= reach[attacker];
+        int value = values[kindOf(side, rank)];
+        for (int n = popCount(pos.byKind[kindOf(side, rank)] & threatened); n > 0; n--) {
+            if (value > first) {
+                second = first;
+                first = value;
+            } else if (value > second) {
+                second = value;
+            }
+        }
+    }
+    return second;
+}
+
 }  // namespace
 
 bool mayTake(int attacker, int target) {
@@ -101,5 +136,6 @@ int evaluate(const Position &pos) {
         score[side] -= huntWeight * (1 + pos.quietMoves / huntQuietStep) * huntDistance(pos, side);
     }
     int value = score[pos.turn] - score[1 - pos.turn];
+    value -= forkLoss(pos, values) / 2;
     return value > evalLimit ? evalLimit : value < -evalLimit ? -evalLimit : value;
 }

@@ -48,6 +48,11 @@ void pickNext(Move *moves, int *scores, int at, int count) {
 // bounding values goes.
 const int spareForQuiescence = 4;
 
+// A root move this much better than all others for this many iterations
+// in a row is played without searching deeper.
+const int easyMargin = 150;
+const int easyIterationsNeeded = 3;
+
 const int ttMoveOrder = 1 << 30;
 const int captureOrder = 1 << 24;
 const int killerOrder = 1 << 22;
@@ -180,16 +185,49 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
     bool tight = !options_.exact && pos.poolTotal > depth + 1 && fewest >= depth + spareForQuiescence;
     const std::int64_t lower = tight ? -evalLimit : -scoreWin;
     const std::int64_t upper = tight ? evalLimit : scoreWin;
-    std::int64_t sum = 0, rest = total;
+    // Star2: a first look at each outcome, at the opponent's first move
+    // alone, bounds from above what the outcome is worth to the flipper;
+    // when those ceilings hold the mean at or below alpha, the node fails
+    // low without a full search.
+    std::int64_t ceiling[kindCount];
+    std::int64_t ceilings = total * upper;
+    for (int kind = 0; kind < kindCount; kind++)
+        ceiling[kind] = upper;
+    if (options_.probeChance && depth > 0 && alpha >= lower) {
+        for (int kind = 0; kind < kindCount; kind++) {
+            std::int64_t count = pos.pool[kind];
+            if (count == 0)
+                continue;
+            std::int64_t low = floorDiv((alpha + 1) * total - 1 - (ceilings - count * upper), count);
+            int probeBeta = int(low < lower ? -lower + 1 : -low);
+            Position child = pos;
+            child.reveal(cell, kind);
+            int found = negamax(child, depth, ply + 1, int(-upper - 1), probeBeta, true);
+            if (stopped_)
+                return 0;
+            // Above the window's floor, the one move's value: the opponent
+            // has at least that.
+            if (found > -upper - 1 && -found < upper) {
+                ceiling[kind] = -found < lower ? lower : -found;
+                ceilings -= count * (upper - ceiling[kind]);
+                if (floorDiv(ceilings, total) <= alpha)
+                    return int(floorDiv(ceilings, total));
+            }
+        }
+    }
+    // rest: the ceilings of the outcomes not yet searched; restCount: their
+    // share of the pool.
+    std::int64_t sum = 0, rest = ceilings, restCount = total;
     for (int kind = 0; kind < kindCount; kind++) {
         std::int64_t count = pos.pool[kind];
         if (count == 0)
             continue;
-        rest -= count;
+        rest -= count * ceiling[kind];
+        restCount -= count;
         // The outcome's value at or below low proves the mean <= alpha; at or
         // above high, the mean >= beta.
-        std::int64_t low = floorDiv((alpha + 1) * total - 1 - sum - rest * upper, count);
-        std::int64_t high = ceilDiv(beta * total - sum - rest * lower, count);
+        std::int64_t low = floorDiv((alpha + 1) * total - 1 - sum - rest, count);
+        std::int64_t high = ceilDiv(beta * total - sum - restCount * lower, count);
         int childAlpha = int(low < lower - 1 ? lower - 1 : low);
         int childBeta = int(high > upper + 1 ? upper + 1 : high);
         Position child = pos;
@@ -199,15 +237,24 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
             return 0;
         value = int(std::min<std::int64_t>(std::max<std::int64_t>(value, lower), upper));
         if (value <= low)
-            return int(floorDiv(sum + count * value + rest * upper, total));
+            return int(floorDiv(sum + count * value + rest, total));
         if (value >= high)
-            return int(floorDiv(sum + count * value + rest * lower, total));
+            return int(floorDiv(sum + count * value + restCount * lower, total));
         sum += count * value;
     }
     return int(floorDiv(sum, total));
 }
 
-int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta) {
+int Search::searchMove(const Position &pos, const Move &move, int depth, int ply, int alpha,
+                       int beta) {
+    if (move.kind == moveFlip)
+        return chance(pos, move.from, flipDepth(depth, ply), ply, alpha, beta);
+    Position child = pos;
+    child.play(move);
+    return -negamax(child, depth - 1, ply + 1, -beta, -alpha);
+}
+
+int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta, bool probe) {
     if (depth <= 0 || ply >= maxPly - 1)
         return leaf(pos, ply, alpha, beta);
     nodes_++;
@@ -243,16 +290,9 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
     for (int i = 0; i < count; i++) {
         pickNext(moves, scores, i, count);
         const Move &move = moves[i];
-        int score;
-        if (move.kind == moveFlip) {
-            if (flipsLeft-- <= 0)
-                continue;
-            score = chance(pos, move.from, flipDepth(depth, ply), ply, alpha, beta);
-        } else {
-            Position child = pos;
-            child.play(move);
-            score = -negamax(child, depth - 1, ply + 1, -beta, -alpha);
-        }
+        if (move.kind == moveFlip && flipsLeft-- <= 0)
+            continue;
+        int score = searchMove(pos, move, depth, ply, alpha, beta);
         if (stopped_)
             return 0;
         if (score > best) {
@@ -266,9 +306,13 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
                 }
             }
         }
+        if (probe)
+            break;
     }
-    Bound bound = best >= beta ? boundLower : best > alphaIn ? boundExact : boundUpper;
-    tt_.store(pos.key, toTable(best, ply), depth, bound, bestMove);
+    // A probe's one move bounds the node from below only.
+    Bound bound = best >= beta ? boundLower : best <= alphaIn ? boundUpper : probe ? boundLower : boundExact;
+    if (!probe || bound == boundLower)
+        tt_.store(pos.key, toTable(best, ply), depth, bound, bestMove);
     return best;
 }
 
@@ -303,19 +347,23 @@ SearchResult Search::run(const Position &pos,
     tt_.nextGeneration();
     Move moves[maxMoves];
     int count = generateMoves(pos, moves);
+    // The first iteration orders the root's moves as any node's; later ones
+    // by what the one before found, its best move first.
+    int order[maxMoves];
+    orderMoves(pos, moves, count, order, noPackedMove, 0);
     SearchResult result{moves[0], 0, 0};
     std::uint16_t previousBest = noPackedMove;
+    int easyIterations = 0;
     for (int depth = 1; depth < maxPly; depth++) {
         if (options_.maxDepth > 0 && depth > options_.maxDepth)
             break;
         if (depth > 1 && !time_.mayStartIteration())
             break;
-        int scores[maxMoves];
-        orderMoves(pos, moves, count, scores, previousBest, 0);
-        int alpha = -infinity, best = -infinity;
+        int alpha = -infinity, best = -infinity, second = -infinity;
         Move bestMove = moves[0];
+        int searched = 0;
         for (int i = 0; i < count; i++) {
-            pickNext(moves, scores, i, count);
+            pickNext(moves, order, i, count);
             const Move &move = moves[i];
             int score;
             if (move.kind == moveFlip) {
@@ -327,19 +375,33 @@ SearchResult Search::run(const Position &pos,
             }
             if (stopped_)
                 break;
+            searched = i + 1;
+            // Fail-soft: a move that failed low still tells how good it
+            // could at most be.
+            order[i] = score;
             if (score > best) {
+                second = best;
                 best = score;
                 bestMove = move;
                 if (score > alpha)
                     alpha = score;
+            } else if (score > second) {
+                second = score;
             }
         }
+        for (int i = searched; i < count; i++)
+            order[i] = -infinity;
         // A stopped iteration still searched the previous best first, so
         // whatever beat it is the better move.
         if (best > -infinity) {
+            bool sameBest = packMove(bestMove) == previousBest;
             result.best = bestMove;
             result.score = best;
             previousBest = packMove(bestMove);
+            for (int i = 0; i < searched; i++)
+                if (packMove(moves[i]) == previousBest)
+                    order[i] = infinity;
+            easyIterations = sameBest && best - second >= easyMargin ? easyIterations + 1 : 0;
         }
         if (stopped_)
             break;
@@ -348,7 +410,13 @@ SearchResult Search::run(const Position &pos,
         if (onInfo)
             onInfo(SearchInfo{depth, best, nodes_, time_.elapsedMs(),
                               principalVariation(pos, bestMove, depth)});
-        if (!options_.exact && (best > winBound || best < -winBound))
+        if (options_.exact || options_.maxDepth > 0)
+            continue;
+        if (best > winBound || best < -winBound)
+            break;
+        // One move far better than every other, iteration after iteration
+        // (a recapture, say), needs no more thought.
+        if (easyIterations >= easyIterationsNeeded)
             break;
     }
     return result;

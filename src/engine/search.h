@@ -1,5 +1,5 @@
 // The search: expectimax over flips, alpha-beta at the players' nodes,
-// Star1 bounds at the chance nodes, iterative deepening, a transposition
+// Star1 bounds and Star2 probing at the chance nodes, iterative deepening, a transposition
 // table, captures first, and a quiescence search over captures.
 //
 // A chance node's value is the pool-weighted mean of its outcomes'
@@ -31,6 +31,8 @@ struct SearchOptions {
     // Solved endgames are answered by the solver; mayBuild lets the
     // search build four-piece tables the root's material did not need.
     bool useEndgame = true;
+    // Star2 probing at the chance nodes.
+    bool probeChance = true;
     bool mayBuildEndgames = false;
 };
 
@@ -46,9 +48,13 @@ public:
 private:
     static const int maxPly = 128;
 
-    int negamax(const Position &pos, int depth, int ply, int alpha, int beta);
+    // With probe, only the first move in order is searched: the result
+    // bounds the node's value from below when it is above alpha.
+    int negamax(const Position &pos, int depth, int ply, int alpha, int beta, bool probe = false);
     int chance(const Position &pos, int cell, int depth, int ply, int alpha, int beta);
     int flipDepth(int depth, int ply) const;
+    // The value of move in pos for its mover, within (alpha, beta).
+    int searchMove(const Position &pos, const Move &move, int depth, int ply, int alpha, int beta);
     bool probeSolved(const Position &pos, int ply, int *score) const;
     int quiesce(const Position &pos, int ply, int alpha, int beta);
     int leaf(const Position &pos, int ply, int alpha, int beta);

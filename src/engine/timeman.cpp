@@ -6,8 +6,10 @@ namespace {
 // share of the budget rarely finishes in time.
 const double softShare = 0.25;
 // Stopping, unwinding and answering take a little time, and the 95th
-// percentile must stay within the budget on a busy machine.
+// percentile must stay within the budget on a busy machine, where a
+// time slice lost to another process costs milliseconds.
 const double hardShare = 0.55;
+const int hardMarginMs = 3;
 
 }  // namespace
 
@@ -18,7 +20,7 @@ TimeManager::TimeManager(const SearchLimits &limits, int level)
         budget = levelBudgetMs(level);
     if (budget > 0) {
         softMs_ = int(budget * softShare);
-        hardMs_ = int(budget * hardShare);
+        hardMs_ = int(budget * hardShare) - hardMarginMs;
         if (hardMs_ < 1)
             hardMs_ = 1;
     }
