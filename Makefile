@@ -6,7 +6,7 @@ BUILD_SAN  ?= build-sanitize
 BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev
+BUILD_PACKAGES := cmake make g++ pkg-config libncurses-dev libunistring-dev
 # xterm, xvfb, xdotool: a real xterm for the widths it shows (tests/e2e/xterm_widths.sh).
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libvterm-dev tmux locales clang libclang-rt-14-dev \
                   xterm xvfb xdotool

@@ -107,3 +107,19 @@ TEST(Big5Codeset, UnknownTargetIsReportedNotGuessed) {
     Big5Transcoder nowhere("NO-SUCH-ENCODING");
     EXPECT_FALSE(nowhere.ok());
 }
+
+// A terminal that shows ambiguous characters two columns wide: they get no
+// fill, and every Big5 character is still two columns.
+TEST(Big5ToUtf8AmbiguousWide, FillsNothingAfterAmbiguousCharacters) {
+    ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+    Big5Transcoder wide("UTF-8", true);
+    ASSERT_TRUE(wide.ok());
+    std::string out;
+    wide.convert("\xA2\x7A\xA2\x77\xA1\xB4\xA1\xF4\xB1\x4E", 10, out);  // ┌─●↑將
+    EXPECT_EQ(out, "\xE2\x94\x8C\xE2\x94\x80\xE2\x97\x8F\xE2\x86\x91\xE5\xB0\x87");
+    Big5Transcoder narrow("UTF-8");
+    std::string narrowOut;
+    narrow.convert("\xA2\x7A", 2, narrowOut);
+    EXPECT_EQ(narrowOut, "\xE2\x94\x8C\xE2\x94\x80");  // ┌ and its rule
+    std::setlocale(LC_CTYPE, "C");
+}

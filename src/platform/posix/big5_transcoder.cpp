@@ -4,7 +4,7 @@
 #include <cstring>
 #include <cwchar>
 
-#include "east_asian_ambiguous.h"
+#include <uniwidth.h>
 
 namespace {
 
@@ -72,7 +72,9 @@ int Big5Transcoder::columns(const std::string &encoded) const {
         int w = wcwidth(wc);
         if (w < 0)
             return -1;
-        if (w == 1 && ambiguousWide_ && isEastAsianAmbiguous((unsigned)wc))
+        // In a CJK encoding libunistring counts the ambiguous characters
+        // two columns, and only those.
+        if (w == 1 && ambiguousWide_ && uc_width((ucs4_t)wc, "BIG5") == 2)
             w = 2;
         total += w;
         p += n;
