@@ -8,8 +8,8 @@
 
 namespace {
 
-// Values getopt_long returns for options without a short form, above any
-// character, so that a misused long option can be told from a short one.
+// What getopt_long returns for --help and --version: above any character,
+// so that a long option given an argument can be told from a short one.
 const int optVersion = 256;
 const int optHelp = 257;
 
