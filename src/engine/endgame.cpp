@@ -15,6 +15,16 @@ struct Pieces {
     int cell[endgameMaxPieces];
 };
 
+Pieces piecesOf(const Visible &view) {
+    Pieces pieces = {0, {}, {}};
+    for (int cell = 0; cell < boardCells; cell++)
+        if (view.cell[cell] >= 0) {
+            pieces.kind[pieces.count] = view.cell[cell];
+            pieces.cell[pieces.count++] = cell;
+        }
+    return pieces;
+}
+
 // How the side to move stands: its result, the quiet moves that result
 // needs, and the plies to the end of the game.
 struct Standing {
@@ -83,15 +93,19 @@ bool endgameCovered(const Visible &view) {
     return count <= endgameMaxPieces && sides[0] > 0 && sides[1] > 0;
 }
 
+bool probeEndgameValue(const Visible &view, EndgameVerdict *verdict) {
+    if (!endgameCovered(view))
+        return false;
+    Standing now = standing(piecesOf(view), view.turn, view.quietMoves);
+    verdict->result = now.result;
+    verdict->plies = now.plies;
+    return true;
+}
+
 bool probeEndgame(const Visible &view, EndgameVerdict *verdict) {
     if (!endgameCovered(view))
         return false;
-    Pieces pieces = {0, {}, {}};
-    for (int cell = 0; cell < boardCells; cell++)
-        if (view.cell[cell] >= 0) {
-            pieces.kind[pieces.count] = view.cell[cell];
-            pieces.cell[pieces.count++] = cell;
-        }
+    Pieces pieces = piecesOf(view);
     Standing now = standing(pieces, view.turn, view.quietMoves);
     verdict->result = now.result;
     verdict->plies = now.plies;

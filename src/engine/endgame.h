@@ -29,4 +29,8 @@ bool endgameCovered(const Visible &view);
 // kept for the run.
 bool probeEndgame(const Visible &view, EndgameVerdict *verdict);
 
+// The verdict's result and plies alone, best left as it was: one table
+// read instead of one per move, for a search's inner nodes.
+bool probeEndgameValue(const Visible &view, EndgameVerdict *verdict);
+
 #endif

@@ -161,8 +161,8 @@ int Builder::stepIndexes(const int cell[], int turn, int mover, std::uint32_t ou
             if (runStart_[i] > 0 && m_.firstRun == 1) {
                 // The first slot stays in its quarter: no mirror to take.
                 int sorted[endgameMaxPieces];
-                for (int k = 0; k < endgameMaxPieces; k++)
-                    sorted[k] = moved[k];
+                for (int j = 0; j < endgameMaxPieces; j++)
+                    sorted[j] = moved[j];
                 sortSmall(sorted + runStart_[i], sorted + runEnd_[i]);
                 index = pack(sorted, n_, turn);
             } else {
@@ -209,10 +209,10 @@ void Builder::start() {
         int cell[endgameMaxPieces], turn;
         if (!decode(index, cell, &turn))
             continue;
-        int winPlies = INT_MAX, lossPlies = 0;
-        bool steps = false, drawn = false;
+        int winPlies = INT_MAX, lossPlies = 0, steps = 0;
+        bool drawn = false;
         forEachMove(
-            n_, m_.kind, cell, turn, [&](int, int) { steps = true; },
+            n_, m_.kind, cell, turn, [&](int, int) { steps++; },
             [&](int slot, int victim) {
                 int plies;
                 int outcome = captureOutcome(cell, turn, slot, victim, &plies);
@@ -233,8 +233,10 @@ void Builder::start() {
             w.plies = lossPlies;
             layer_.push_back(index);
         } else {
-            // Steps are counted when the first of them proves a loss.
-            w.left = drawn ? neverLost : 0;
+            // Two steps lead to mirror images of one another only where a
+            // kind repeats; there the steps are counted, mirror images
+            // once, when the first of them proves a loss.
+            w.left = drawn ? neverLost : m_.repeats ? 0 : steps;
             w.plies = lossPlies;
         }
     }

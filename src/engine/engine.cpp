@@ -12,14 +12,17 @@ namespace {
 // 2^20 entries of 16 bytes.
 const int tableSizeLog2 = 20;
 
+// Each level's time per move, and how deep its iterations may go (0: as
+// deep as time allows): the lower levels also stop short, so that each
+// level plays clearly better than the one below on any machine.
+const int levelBudgets[levelMax - levelMin + 1] = {20, 100, 300, 1000, 3000};
+const int levelDepthCaps[levelMax - levelMin + 1] = {3, 6, 0, 0, 0};
+
+int clampLevel(int level) { return level < levelMin ? levelMin : level > levelMax ? levelMax : level; }
+
 }  // namespace
 
-int levelBudgetMs(int level) {
-    static const int budgets[levelMax - levelMin + 1] = {20, 100, 300, 1000, 3000};
-    if (level < levelMin) level = levelMin;
-    if (level > levelMax) level = levelMax;
-    return budgets[level - levelMin];
-}
+int levelBudgetMs(int level) { return levelBudgets[clampLevel(level) - levelMin]; }
 
 struct Engine::State {
     TranspositionTable tt{tableSizeLog2};
@@ -32,11 +35,7 @@ Engine::~Engine() = default;
 
 void Engine::newGame() { state_->tt.clear(); }
 
-void Engine::setLevel(int level) {
-    if (level < levelMin) level = levelMin;
-    if (level > levelMax) level = levelMax;
-    state_->level = level;
-}
+void Engine::setLevel(int level) { state_->level = clampLevel(level); }
 
 int Engine::level() const { return state_->level; }
 
@@ -45,8 +44,12 @@ SearchResult Engine::think(const Visible &view, const SearchLimits &limits,
     Position pos;
     pos.set(view);
     Move moves[maxMoves];
+    int count = generateMoves(pos, moves);
+    // A game that is over has no move to choose.
+    if (count == 0)
+        return SearchResult{Move{moveStep, noPiece, noPiece}, -scoreWin, 0};
     // One legal move needs no thought.
-    if (generateMoves(pos, moves) == 1)
+    if (count == 1)
         return SearchResult{moves[0], 0, 0};
     // A solved endgame needs no search either.
     EndgameVerdict verdict;
@@ -58,6 +61,9 @@ SearchResult Engine::think(const Visible &view, const SearchLimits &limits,
     TimeManager time(limits, state_->level);
     SearchOptions options;
     options.maxDepth = limits.depth;
+    // The level's depth cap applies to its own budget only.
+    if (limits.depth == 0 && limits.moveTimeMs == 0)
+        options.depthCap = levelDepthCaps[state_->level - levelMin];
     options.useEndgame = limits.useEndgameSolver;
     // With three seconds a move, a table built on the way pays.
     options.mayBuildEndgames = state_->level == levelMax;

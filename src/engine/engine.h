@@ -61,8 +61,9 @@ public:
     void setLevel(int level);  // levelMin..levelMax
     int level() const;
 
-    // The move to play in view, which must be consistent and have a legal
-    // move. onInfo, when given, hears each finished iteration.
+    // The move to play in view, which must be consistent. onInfo, when
+    // given, hears each finished iteration. A view with no legal move gets
+    // a move from and to noPiece.
     SearchResult think(const Visible &view, const SearchLimits &limits,
                        const std::function<void(const SearchInfo &)> &onInfo = {});
 

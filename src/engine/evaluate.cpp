@@ -4,10 +4,14 @@
 
 namespace {
 
-// What taking a piece of each rank is worth to the taker, before the
-// pieces left weigh in.
-const int preyWeight[rankCount] = {60, 36, 24, 14, 10, 24, 6};
-const int baseValue = 20;
+// What taking a piece of each rank is worth to the pieces that may take
+// it, shared among them; a piece's own worth, scaled down by the enemies
+// that may take it; and a flat worth for being on the board at all. With
+// these weights taking a piece never costs the taker material (see the
+// evaluation's test).
+const int preyWeight[rankCount] = {40, 40, 25, 15, 12, 20, 8};
+const int baseValue = 40;
+const int pieceCredit = 20;
 const int mobilityWeight = 2;
 // The penalty per cell between a piece and the nearest enemy it may take.
 // It grows with the quiet moves, so that a side ahead closes in rather
@@ -101,21 +105,41 @@ void pieceValues(const Position &pos, int values[kindCount]) {
         alive[kind] = popCount(pos.byKind[kind]) + pos.pool[kind];
     for (int side = 0; side < 2; side++) {
         int enemy = 1 - side;
+        // How many of side's pieces may take an enemy of each rank: they
+        // share what taking it is worth, so that the taking never costs
+        // the taker more than the piece taken was worth.
+        int hunters[rankCount] = {};
+        for (int target = 0; target < rankCount; target++)
+            for (int rank = 0; rank < rankCount; rank++)
+                if (mayTake(rank, target))
+                    hunters[target] += alive[kindOf(side, rank)];
         for (int rank = 0; rank < rankCount; rank++) {
             int prey = 0, predators = 0;
             for (int other = 0; other < rankCount; other++) {
                 int count = alive[kindOf(enemy, other)];
-                if (mayTake(rank, other))
-                    prey += count * preyWeight[other];
+                // (No hunters: side has no piece of this rank to value.)
+                if (count && mayTake(rank, other) && hunters[other])
+                    prey += count * preyWeight[other] / hunters[other];
                 if (mayTake(other, rank))
                     predators += count;
             }
             // The cannon needs a screen to take anything.
             if (rank == cannonRank)
                 prey /= 2;
-            values[kindOf(side, rank)] = (baseValue + prey) * (24 - predators) / 24;
+            values[kindOf(side, rank)] = (baseValue + prey) * (24 - predators) / 24 + pieceCredit;
         }
     }
+}
+
+int materialBalance(const Position &pos, int side) {
+    int values[kindCount];
+    pieceValues(pos, values);
+    int balance = 0;
+    for (int kind = 0; kind < kindCount; kind++) {
+        int count = popCount(pos.byKind[kind]) + pos.pool[kind];
+        balance += (kindSide(kind) == side ? 1 : -1) * values[kind] * count;
+    }
+    return balance;
 }
 
 int evaluate(const Position &pos) {

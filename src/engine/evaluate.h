@@ -13,6 +13,9 @@ bool mayTake(int attacker, int target);
 // may take it.
 void pieceValues(const Position &pos, int values[kindCount]);
 
+// side's pieces' worth, face up or unseen, less its enemy's.
+int materialBalance(const Position &pos, int side);
+
 // No evaluation reaches this far, so the search may bound what an unproven
 // line is worth.
 const int evalLimit = 5000;

@@ -185,6 +185,11 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
     bool tight = !options_.exact && pos.poolTotal > depth + 1 && fewest >= depth + spareForQuiescence;
     const std::int64_t lower = tight ? -evalLimit : -scoreWin;
     const std::int64_t upper = tight ? evalLimit : scoreWin;
+    // A window beyond the bounds is decided already.
+    if (alpha >= upper)
+        return int(upper);
+    if (beta <= lower)
+        return int(lower);
     // Star2: a first look at each outcome, at the opponent's first move
     // alone, bounds from above what the outcome is worth to the flipper;
     // when those ceilings hold the mean at or below alpha, the node fails
@@ -193,7 +198,7 @@ int Search::chance(const Position &pos, int cell, int depth, int ply, int alpha,
     std::int64_t ceilings = total * upper;
     for (int kind = 0; kind < kindCount; kind++)
         ceiling[kind] = upper;
-    if (options_.probeChance && depth > 0 && alpha >= lower) {
+    if (depth > 0 && alpha >= lower) {
         for (int kind = 0; kind < kindCount; kind++) {
             std::int64_t count = pos.pool[kind];
             if (count == 0)
@@ -355,7 +360,8 @@ SearchResult Search::run(const Position &pos,
     std::uint16_t previousBest = noPackedMove;
     int easyIterations = 0;
     for (int depth = 1; depth < maxPly; depth++) {
-        if (options_.maxDepth > 0 && depth > options_.maxDepth)
+        if ((options_.maxDepth > 0 && depth > options_.maxDepth) ||
+            (options_.depthCap > 0 && depth > options_.depthCap))
             break;
         if (depth > 1 && !time_.mayStartIteration())
             break;

@@ -1,6 +1,7 @@
 // The search: expectimax over flips, alpha-beta at the players' nodes,
-// Star1 bounds and Star2 probing at the chance nodes, iterative deepening, a transposition
-// table, captures first, and a quiescence search over captures.
+// Star1 bounds and Star2 probing at the chance nodes, iterative deepening,
+// a transposition table, captures first, and a quiescence search over
+// captures.
 //
 // A chance node's value is the pool-weighted mean of its outcomes'
 // values, rounded down: floor(sum(count * value) / total).
@@ -18,10 +19,11 @@
 struct SearchOptions {
     // Values exactly those of a plain depth-limited expectimax whose leaves
     // are evaluate(): no transposition cutoffs, no quiescence, no endgame
-    // tables. Alpha-beta and the chance nodes' pruning stay on, as they
-    // never change the value.
+    // tables, every flip searched to full depth. Alpha-beta and the chance
+    // nodes' pruning stay on, as they never change the value.
     bool exact = false;
-    int maxDepth = 0;  // 0: until time runs out
+    int maxDepth = 0;  // a depth-bounded search: 0 until time runs out
+    int depthCap = 0;  // a level's limit on a timed search; 0 none
     // Below the root, only the first few flips in move order are searched,
     // and each one less deep than other moves: a flip mostly changes the
     // position where it turns a piece up, and most face-down cells are
@@ -31,8 +33,6 @@ struct SearchOptions {
     // Solved endgames are answered by the solver; mayBuild lets the
     // search build four-piece tables the root's material did not need.
     bool useEndgame = true;
-    // Star2 probing at the chance nodes.
-    bool probeChance = true;
     bool mayBuildEndgames = false;
 };
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -63,7 +64,10 @@ void describe(const Visible &view) {
         if (view.cell[cell] >= 0)
             std::printf(" %c%c%d", letters[view.cell[cell]], 'a' + cell % boardCols,
                         cell / boardCols + 1);
-    std::printf(" %s to move, %d quiet", view.turn ? "red" : "black", view.quietMoves);
+    EndgameVerdict verdict;
+    probeEndgame(view, &verdict);
+    std::printf(" %s to move, %d quiet; wins in %d plies", view.turn ? "red" : "black",
+                view.quietMoves, verdict.plies);
 }
 
 }  // namespace
@@ -82,19 +86,27 @@ int main(int argc, char **argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - clock).count();
     int bySize[endgameMaxPieces + 1] = {};
     long fastest = 0;
+    std::set<std::vector<int>> materials;
     for (const Visible &view : suite) {
+        std::vector<int> material(kindCount);
         int pieces = 0;
         for (int cell = 0; cell < boardCells; cell++)
-            pieces += view.cell[cell] >= 0;
+            if (view.cell[cell] >= 0) {
+                pieces++;
+                // By winner and loser, so that colours do not count.
+                material[(view.cell[cell] + (view.turn ? 0 : rankCount)) % kindCount]++;
+            }
+        materials.insert(material);
         bySize[pieces]++;
         EndgameVerdict verdict;
         probeEndgame(view, &verdict);
         fastest += verdict.plies;
     }
-    std::printf("suite: %d won endgames (seed %u): %d of 2 pieces, %d of 3, %d of 4; "
-                "fastest win %.1f plies on average; generated with their tables in %.1f s\n",
+    std::printf("suite: %d won endgames (seed %u): %d of 2 pieces, %d of 3, %d of 4, "
+                "%d materials; fastest win %.1f plies on average; generated with their "
+                "tables in %.1f s\n",
                 int(suite.size()), options.seed, bySize[2], bySize[3], bySize[4],
-                double(fastest) / suite.size(), tablesS);
+                int(materials.size()), double(fastest) / suite.size(), tablesS);
     std::fflush(stdout);
 
     for (bool solver : {false, true}) {

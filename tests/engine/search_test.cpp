@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/endgame.h"
 #include "engine/engine.h"
 #include "engine/evaluate.h"
 #include "engine/position.h"
@@ -202,6 +203,100 @@ TEST(Fairness, HiddenPiecesPermutedGiveTheSameViewAndTheSameMove) {
         EXPECT_EQ(ra.best.to, rb.best.to);
         EXPECT_EQ(ra.score, rb.score);
     }
+}
+
+
+// A view from rows of letters: capitals red, lower case black (k general,
+// g advisor, m elephant, r chariot, n horse, c cannon, p soldier), X face
+// '.' empty; the rest of the set is taken.
+Visible viewOf(const char *const rows[boardRows], int turn) {
+    static const char letters[] = "kgmrncp";
+    Visible view{};
+    int left[kindCount];
+    for (int kind = 0; kind < kindCount; kind++)
+        left[kind] = setCount(kindRank(kind));
+    for (int cell = 0; cell < boardCells; cell++) {
+        char c = rows[cell / boardCols][cell % boardCols];
+        view.cell[cell] = cellEmpty;
+        for (int rank = 0; rank < rankCount; rank++) {
+            if (c == letters[rank])
+                view.cell[cell] = kindOf(0, rank);
+            else if (c == letters[rank] - 'a' + 'A')
+                view.cell[cell] = kindOf(1, rank);
+        }
+        if (view.cell[cell] >= 0)
+            left[view.cell[cell]]--;
+    }
+    for (int kind = 0; kind < kindCount; kind++)
+        view.captured[kind] = left[kind];
+    view.turn = turn;
+    view.quietMoves = 0;
+    return view;
+}
+
+const int red = 1;
+
+struct TacticCase {
+    const char *name;
+    const char *rows[boardRows];
+    Move expected;  // to is anyCell where any destination will do
+};
+
+const int anyCell = -1;
+
+// Plain tactics a search of a few plies must get right, whatever the
+// evaluation's weights: red to move.
+const TacticCase tactics[] = {
+    {"takes an undefended piece", {"Rn......", "........", "...k....", "K......."}, {moveCapture, 0, 1}},
+    {"the cannon takes over a screen", {"C.p.g...", "........", "K.......", "......k."}, {moveCapture, 0, 4}},
+    {"the soldier takes the general", {"..Pk....", "........", "g.......", "......K."}, {moveCapture, 2, 3}},
+    {"saves the attacked advisor", {"........", "...G....", "...k...K", "........"}, {moveStep, 11, anyCell}},
+};
+
+TEST(Search, PlaysPlainTactics) {
+    for (const TacticCase &c : tactics) {
+        Visible view = viewOf(c.rows, red);
+        const char *why = "";
+        ASSERT_TRUE(consistent(view, &why)) << c.name << ": " << why;
+        Engine engine;
+        SearchLimits limits;
+        limits.depth = 4;
+        limits.useEndgameSolver = false;
+        Move best = engine.think(view, limits).best;
+        EXPECT_EQ(best.kind, c.expected.kind) << c.name;
+        EXPECT_EQ(best.from, c.expected.from) << c.name;
+        if (c.expected.to != anyCell) {
+            EXPECT_EQ(best.to, c.expected.to) << c.name;
+        }
+    }
+}
+
+// One legal move, none, or a position the endgame solver knows: no search.
+TEST(Search, AnswersEasyPositionsAtOnce) {
+    Engine engine;
+    bool searched = false;
+    auto heard = [&](const SearchInfo &) { searched = true; };
+    // The horse's one step: the advisor is too strong to take.
+    const char *const alone[boardRows] = {"N.......", "gk......", "........", "........"};
+    SearchResult one = engine.think(viewOf(alone, red), SearchLimits{}, heard);
+    EXPECT_FALSE(searched);
+    EXPECT_EQ(one.best.kind, moveStep);
+    EXPECT_EQ(one.best.to, 1);
+
+    // No move at all: the horse is hemmed in.
+    const char *const none[boardRows] = {"Nk......", "g.......", "........", "........"};
+    SearchResult over = engine.think(viewOf(none, red), SearchLimits{}, heard);
+    EXPECT_FALSE(searched);
+    EXPECT_EQ(over.best.from, noPiece);
+
+    const char *const solved[boardRows] = {"R.......", "........", "...n....", "........"};
+    Visible view = viewOf(solved, red);
+    EndgameVerdict verdict;
+    ASSERT_TRUE(probeEndgame(view, &verdict));
+    SearchResult answer = engine.think(view, SearchLimits{}, heard);
+    EXPECT_FALSE(searched);
+    EXPECT_EQ(answer.best.from, verdict.best.from);
+    EXPECT_EQ(answer.best.to, verdict.best.to);
 }
 
 }  // namespace
