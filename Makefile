@@ -140,12 +140,16 @@ arena: deps-build
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-arena)
 	@./$(BUILD)/banqi-arena $(A) $(B) $(GAMES) $(SEED) $(THREADS)
 
-# Every match that measures the engine, one after the other, then a table.
-# Hours at the levels' full budgets; see the README.
+# Every match that measures the engine, one after the other, then a table,
+# then the won endgames' conversion. Hours at the levels' full budgets (see
+# the README); GOALS_PERCENT=20 plays a fifth of each match's games.
+GOALS_PERCENT ?= 100
 arena-goals: deps-build
 	@cmake -S . -B $(BUILD) -DBANQI_TESTS=OFF >/dev/null
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target banqi-arena)
-	@./$(BUILD)/banqi-arena goals $(SEED) $(THREADS)
+	@./$(BUILD)/banqi-arena goals $(SEED) $(THREADS) $(GOALS_PERCENT)
+	@echo
+	@$(MAKE) --no-print-directory endgames
 
 # Installing and packaging. `make install` builds and installs the
 # programs, their manual pages and docs under PREFIX (and DESTDIR when

@@ -12,7 +12,7 @@ bool solvedValue(const Position &pos, int ply, int rootPieces, bool mayBuild, in
     if (pieces > endgameMaxPieces || (pieces == endgameMaxPieces && rootPieces > pieces && !mayBuild))
         return false;
     EndgameVerdict verdict;
-    if (!probeEndgame(pos.visible(), &verdict))
+    if (!probeEndgameValue(pos.visible(), &verdict))
         return false;
     if (verdict.result > 0)
         *score = scoreWin - ply - verdict.plies;

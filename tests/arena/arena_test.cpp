@@ -147,3 +147,40 @@ TEST(ArenaStats, ScoreIntervalsAndPercentiles) {
 }
 
 }  // namespace
+
+TEST(ArenaReport, TheGoalTableHasARowPerMatchWithItsVerdicts) {
+    std::vector<Goal> goals = {{{"level1", "random", 4, 1}, 0.99},
+                               {{"level3", "level2", 2, 1}, 0.60}};
+    std::vector<MatchResult> results(2);
+    for (int i = 0; i < 2; i++) {
+        results[i].setup = goals[i].setup;
+        results[i].games.resize(goals[i].setup.games);
+        results[i].seconds = 12;
+    }
+    for (GameRecord &game : results[0].games) {
+        game.result = 1;
+        game.msA = {5, 10, 15};    // level 1's budget is 20 ms
+        game.msB = {0.01};
+    }
+    results[1].games[0].result = 1;
+    results[1].games[1].result = -1;
+    results[1].games[0].msA = {250, 900};  // over level 3's 300 ms
+    results[1].games[0].msB = {50};
+
+    std::ostringstream out;
+    printGoalTable(out, goals, results);
+    std::vector<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u) << out.str();
+    EXPECT_EQ(lines[0].compare(0, 5, "match"), 0) << lines[0];
+    EXPECT_NE(lines[1].find("level1 vs random"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find(" 4-0-0 "), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find(" met "), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("10.0/15.0 ok"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find(" 1-0-1 "), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find(" not "), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find("250.0/900.0 over"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find("50.0/50.0 ok"), std::string::npos) << lines[2];
+}
