@@ -131,9 +131,9 @@ void pieceValues(const Position &pos, int values[kindCount]) {
     }
 }
 
-int materialBalance(const Position &pos, int side) {
-    int values[kindCount];
-    pieceValues(pos, values);
+namespace {
+
+int balanceOf(const Position &pos, const int values[kindCount], int side) {
     int balance = 0;
     for (int kind = 0; kind < kindCount; kind++) {
         int count = popCount(pos.byKind[kind]) + pos.pool[kind];
@@ -142,14 +142,20 @@ int materialBalance(const Position &pos, int side) {
     return balance;
 }
 
+}  // namespace
+
+int materialBalance(const Position &pos, int side) {
+    int values[kindCount];
+    pieceValues(pos, values);
+    return balanceOf(pos, values, side);
+}
+
 int evaluate(const Position &pos) {
     if (pos.turn == noSide)
         return 0;
     int values[kindCount];
     pieceValues(pos, values);
     int score[2] = {0, 0};
-    for (int kind = 0; kind < kindCount; kind++)
-        score[kindSide(kind)] += values[kind] * (popCount(pos.byKind[kind]) + pos.pool[kind]);
     Bitboard empty = ~pos.occupied;
     for (int side = 0; side < 2; side++) {
         Bitboard pieces = pos.bySide[side];
@@ -159,7 +165,7 @@ int evaluate(const Position &pos) {
         score[side] += mobilityWeight * steps;
         score[side] -= huntWeight * (1 + pos.quietMoves / huntQuietStep) * huntDistance(pos, side);
     }
-    int value = score[pos.turn] - score[1 - pos.turn];
+    int value = balanceOf(pos, values, pos.turn) + score[pos.turn] - score[1 - pos.turn];
     value -= forkLoss(pos, values) / 2;
     return value > evalLimit ? evalLimit : value < -evalLimit ? -evalLimit : value;
 }
