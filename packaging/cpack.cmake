@@ -28,9 +28,9 @@ else()
 dealt face down on a board of 4 rows and 8 columns.
 .
 banqi deals the pieces and prints the dealt board; banqi-play plays whole
-games for two players at one keyboard, in a terminal; banqi-engine is the
-computer opponent behind a text protocol. The texts are Chinese, shown in
-the terminal's encoding.")
+games in a terminal, for two players at one keyboard or against the
+computer; banqi-engine is the computer opponent behind a text protocol.
+The texts are Chinese, shown in the terminal's encoding.")
 endif()
 
 include(CPack)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Pictures for the README: runs banqi-demo (the play screen, with a few
 # cells turned up through its keys), banqi (the dealt table) and
-# banqi-play (a game in progress on a fixed deal) in an 80 x 25 tmux pane
-# with a UTF-8 locale, captures each screen with its colours, and renders
-# it as a PNG with Debian's fonts (Noto Sans Mono CJK for Chinese, DejaVu
-# Sans Mono for the rest). The first two deals are random.
+# banqi-play (a game in progress on a fixed deal, and one against the
+# computer) in an 80 x 25 tmux pane with a UTF-8 locale, captures each
+# screen with its colours, and renders it as a PNG with Debian's fonts
+# (Noto Sans Mono CJK for Chinese, DejaVu Sans Mono for the rest). The
+# first two deals are random, and so are the computer's answers.
 #   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs)
 set -eu
 
@@ -95,6 +96,31 @@ play_moves() {
   done
 }
 
+# A few flips against the computer, each of the first face-down cell in
+# reading order, each answered by its move, which the status line tells.
+# Keys go only once its move shows: it drops those pressed while it thinks.
+against_computer() {
+  local name=$1 last='' now keys cell row=0 col=0 r c deadline
+  for _ in 1 2 3 4 5 6; do
+    cell=$(t capture-pane -p -t "$name" | sed -n '7p;9p;11p;13p' |
+           awk -F'│' '{ for (c = 2; c <= 9; c++) if ($c ~ /●/) { print NR - 1, c - 2; exit } }' | head -1)
+    read -r r c <<<"$cell"
+    keys=()
+    for ((; row < r; row++)); do keys+=(Down); done
+    for ((; row > r; row--)); do keys+=(Up); done
+    for ((; col < c; col++)); do keys+=(Right); done
+    for ((; col > c; col--)); do keys+=(Left); done
+    t send-keys -t "$name" "${keys[@]}" Space
+    deadline=$((SECONDS + 30))
+    until now=$(t capture-pane -p -t "$name" | sed -n 23p)
+          [ "$now" != "$last" ] && [[ "$now" =~ ^(電腦翻開|電腦的) ]]; do
+      [ $SECONDS -lt $deadline ] || { echo "screenshots: the computer never answered" >&2; exit 1; }
+      sleep 0.1
+    done
+    last=$now
+  done
+}
+
 # shoot NAME TEXT KEY PREPARE [NAME=VALUE...] PROGRAM: runs PROGRAM alone
 # in a fresh pane, waits until TEXT shows, runs PREPARE NAME unless it is
 # "-", captures the screen as NAME.png, then sends KEY to end the program
@@ -118,3 +144,4 @@ mkdir -p "$out"
 shoot play-screen '紅方請翻棋或走棋' Escape turn_cells_up "$build/banqi-demo"
 shoot dealt-table 'Press any key' Space - "$build/banqi"
 shoot play-game '^先手請翻開' Escape play_moves BANQI_SEED=1 "$build/banqi-play"
+shoot play-computer '^先手請翻開' Escape against_computer BANQI_SEED=1 "$build/banqi-play" --computer --level 1

@@ -43,7 +43,17 @@ const char *const refusalTexts[] = {
 static_assert(sizeof refusalTexts / sizeof refusalTexts[0] == refuseCannonScreen + 1,
               "one text for each Refusal");
 
+// ａ-ｈ and １-４, as the board's labels show them.
+const char *const columnNames[boardCols] = {
+    "\xA2\xE9", "\xA2\xEA", "\xA2\xEB", "\xA2\xEC", "\xA2\xED", "\xA2\xEE", "\xA2\xEF", "\xA2\xF0",
+};
+const char *const rowNames[boardRows] = {"\xA2\xB0", "\xA2\xB1", "\xA2\xB2", "\xA2\xB3"};
+
 }  // namespace
+
+const char *columnName(int col) { return columnNames[col]; }
+
+const char *rowName(int row) { return rowNames[row]; }
 
 const char *sideName(int side) { return side ? msgRed : msgBlack; }
 
@@ -95,3 +105,23 @@ const char msgFifty[] =
     "\xB4\xD1\xA9\xCE\xA6\x59\xA4\x6C\xA1\x41\xA9\x4D\xA7\xBD\xA1\x43";
 const char msgAgreed[] = "\xC2\xF9\xA4\xE8\xA6\x50\xB7\x4E\xA9\x4D\xA7\xBD\xA1\x43";  // 雙方同意和局。
 const char msgPressKey[] = "\xAB\xF6\xA5\xF4\xA4\x40\xC1\xE4\xB5\xB2\xA7\xF4";  // 按任一鍵結束
+// 電腦思考中……
+const char msgThinking[] = "\xB9\x71\xB8\xA3\xAB\xE4\xA6\xD2\xA4\xA4\xA1\x4B\xA1\x4B";
+const char msgComputer[] = "\xB9\x71\xB8\xA3";  // 電腦
+const char msgFlips[] = "\xC2\xBD\xB6\x7D";  // 翻開
+const char msgOf[] = "\xAA\xBA";  // 的
+const char msgFrom[] = "\xB1\x71";  // 從
+const char msgStepsTo[] = "\xA8\xAB\xA8\xEC";  // 走到
+const char msgTakes[] = "\xA6\x59\xB1\xBC";  // 吃掉
+const char msgYouRole[] = "\xA1\x5D\xA7\x41\xA1\x5E";  // （你）
+const char msgComputerRole[] = "\xA1\x5D\xB9\x71\xB8\xA3\xA1\x5E";  // （電腦）
+const char msgYouAre[] = "\xA7\x41\xAC\x4F";  // 你是
+const char msgComputerIs[] = "\xA1\x41\xB9\x71\xB8\xA3\xAC\x4F";  // ，電腦是
+// 你提議和局，
+const char msgYouOfferDraw[] = "\xA7\x41\xB4\xA3\xC4\xB3\xA9\x4D\xA7\xBD\xA1\x41";
+// 電腦同意和局。
+const char msgComputerAgrees[] = "\xB9\x71\xB8\xA3\xA6\x50\xB7\x4E\xA9\x4D\xA7\xBD\xA1\x43";
+// 電腦不同意和局，繼續對局
+const char msgComputerDeclines[] =
+    "\xB9\x71\xB8\xA3\xA4\xA3\xA6\x50\xB7\x4E\xA9\x4D\xA7\xBD\xA1\x41\xC4\x7E\xC4\xF2"
+    "\xB9\xEF\xA7\xBD";

@@ -43,4 +43,26 @@ extern const char msgFifty[];
 extern const char msgAgreed[];
 extern const char msgPressKey[];
 
+// Against the computer. A move it made reads as
+//   電腦翻開ｃ２的傌 / 電腦的傌從ｃ２走到ｃ３ / 電腦的傌從ｃ２吃掉ｃ３的卒
+// and a side named at the end carries its role: 紅方（電腦）.
+extern const char msgThinking[];
+extern const char msgComputer[];
+extern const char msgFlips[];
+extern const char msgOf[];
+extern const char msgFrom[];
+extern const char msgStepsTo[];
+extern const char msgTakes[];
+extern const char msgYouRole[];
+extern const char msgComputerRole[];
+extern const char msgYouAre[];
+extern const char msgComputerIs[];
+extern const char msgYouOfferDraw[];
+extern const char msgComputerAgrees[];
+extern const char msgComputerDeclines[];
+
+// A cell as the screen's labels name it: column ａ-ｈ, then row １-４.
+const char *columnName(int col);
+const char *rowName(int row);
+
 #endif

@@ -1,8 +1,10 @@
 #include "play/view.h"
 
 #include <cstdlib>
+#include <string>
 
 #include "console/utilwin32.h"
+#include "play/messages.h"
 #include "platform/textout.h"
 #include "ui/screen.h"
 
@@ -21,10 +23,33 @@ void displayEmpty(int row, int col, int highlight) {
     setTextColor(previous);
 }
 
+// Against the computer, after the turn: which side is whose, in the
+// attribute the rest of the line has.
+void displayRoles(const Table &table) {
+    gotoxy(32, 4);
+    setTextColor(7);
+    int you = 1 - table.computerSide;
+    textPut((std::string(msgYouAre) + sideName(you) + msgComputerIs +
+             sideName(table.computerSide)).c_str());
+    gotoxy(1, 23);
+}
+
 }  // namespace
 
+void setTable(Table *table, const int deal[boardCells], Opponent opponent) {
+    newGame(&table->game, deal);
+    table->cursor = 0;
+    table->selected = noCell;
+    table->showDead = true;
+    table->message.clear();
+    table->opponent = opponent;
+    table->computerSide = noSide;
+    table->shown[0] = table->shown[1] = noCell;
+}
+
 void drawCell(const Table &table, int cell) {
-    int highlight = cell == table.selected ? 2 : cell == table.cursor ? 1 : 0;
+    bool shown = cell == table.shown[0] || cell == table.shown[1];
+    int highlight = shown || cell == table.selected ? 2 : cell == table.cursor ? 1 : 0;
     int row = cell / boardCols, col = cell % boardCols;
     int piece = table.game.piece[cell];
     if (piece == noPiece)
@@ -45,19 +70,23 @@ void drawDead(const Table &table) {
 void drawTurn(const Table &table) {
     if (table.game.turn != noSide)
         prompt(table.game.turn);
+    if (table.computerSide != noSide)
+        displayRoles(table);
+}
+
+void tell(Table &table, const std::string &message) {
+    table.message = message;
+    status(message.c_str());
 }
 
 void drawTable(const Table &table) {
     displayBoard();
     for (int cell = 0; cell < boardCells; cell++)
         if (table.game.faceUp[cell] || table.game.piece[cell] == noPiece ||
-            cell == table.cursor || cell == table.selected)
+            cell == table.cursor || cell == table.selected ||
+            cell == table.shown[0] || cell == table.shown[1])
             drawCell(table, cell);
     drawDead(table);
     drawTurn(table);
-}
-
-void drawScreen(const Table &table) {
-    drawTable(table);
-    status(lastStatus());
+    status(table.message.c_str());
 }

@@ -1,15 +1,11 @@
 // The turn line (row 4), the captured-piece line (row 16), the status
 // line (row 23), and the order of piece ids.
-#include <string>
-
 #include "console/utilwin32.h"
 #include "platform/textout.h"
 #include "ui/screen.h"
 #include "ui/symbols.h"
 
 namespace {
-
-std::string shownStatus;
 
 // 80 spaces from the cursor, in the attribute in force.
 void blankLine() {
@@ -42,11 +38,6 @@ void status(const char *message) {
     gotoxy(1, 23);
     textPut(message);
     gotoxy(1, 23);
-    shownStatus = message;
-}
-
-const char *lastStatus() {
-    return shownStatus.c_str();
 }
 
 void showDeadPieces(int count, int *dead) {

@@ -24,9 +24,6 @@ void prompt(int side);
 // Shows a Big5 message on the status line.
 void status(const char *message);
 
-// The message status last showed ("" before any), for a redraw.
-const char *lastStatus();
-
 // Shows the count captured piece ids of dead, in the order given.
 void showDeadPieces(int count, int *dead);
 

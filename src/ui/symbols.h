@@ -1,4 +1,5 @@
-// The play screen's glyph tables, private to src/ui (and its tests).
+// The play screen's glyph tables: src/ui's, its tests', and banqi-play's
+// words for a piece.
 // Every glyph is two Big5 bytes and a NUL, two columns wide.
 #ifndef UI_SYMBOLS_H
 #define UI_SYMBOLS_H

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/discard_keys.h"
 #include "platform/getch.h"
 #include "platform/textout.h"
 #include "ui/screen.h"
@@ -266,6 +267,58 @@ TEST_F(TerminalReader, PipeIsReadUntilItEnds) {
     });
     for (int expected : {71, (int)'s', 72, 27, 27})
         EXPECT_EQ(nextCode(), expected);
+    EXPECT_EQ(waitEnd(), 0);
+}
+
+// Keys typed while the program was busy (a whole key, and one cut short)
+// are dropped; the next key typed is the next one read.
+TEST_F(TerminalReader, KeysTypedAheadAreDiscarded) {
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    start([&go](int out) {
+        char byte;
+        if (read(go[0], &byte, 1) != 1)
+            _exit(1);
+        discardTypedKeys();
+        int done = 0;
+        if (write(out, &done, sizeof done) != sizeof done)
+            _exit(1);
+        readForever(out);
+    });
+    // Not line by line, so that the terminal can say how much it holds.
+    termios uncooked = before;
+    uncooked.c_lflag &= ~(tcflag_t)(ICANON | ECHO);
+    ASSERT_EQ(tcsetattr(slave, TCSANOW, &uncooked), 0);
+    send("ab\x1b[A\x1b[");
+    // Until the terminal holds them all, the child waits.
+    int held = 0;
+    for (long long end = nowMs() + patienceMs; held < 7 && nowMs() < end; sleepMs(1))
+        ASSERT_EQ(ioctl(slave, FIONREAD, &held), 0);
+    ASSERT_EQ(held, 7);
+    ASSERT_EQ(write(go[1], "x", 1), 1);
+    ASSERT_EQ(nextCode(), 0);  // the child has discarded
+    send("T");
+    EXPECT_EQ(nextCode(), 'T');
+    EXPECT_EQ(nextCode(300), -1);
+    close(go[0]);
+    close(go[1]);
+}
+
+// Input from a pipe is a script, not keys typed ahead: nothing is dropped.
+TEST_F(TerminalReader, PipedInputIsNotDiscarded) {
+    start([](int out) {
+        int keys[2];
+        if (pipe(keys) != 0 || write(keys[1], "Gs", 2) != 2)
+            _exit(1);
+        close(keys[1]);
+        dup2(keys[0], STDIN_FILENO);
+        discardTypedKeys();
+        int codes[2] = {_getch(), _getch()};
+        if (write(out, codes, sizeof codes) != sizeof codes)
+            _exit(1);
+    });
+    EXPECT_EQ(nextCode(), 'G');
+    EXPECT_EQ(nextCode(), 's');
     EXPECT_EQ(waitEnd(), 0);
 }
 

@@ -5,6 +5,7 @@
 // read ahead come first; the answers it still waits for are swallowed.
 // While it waits for a key, the reader redraws the screen after a resize.
 #include "platform/getch.h"
+#include "platform/discard_keys.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -123,4 +124,37 @@ int _getch(void) {
     if (queued == 0)
         return escCode;
     return queue[taken++];
+}
+
+void discardTypedKeys() {
+    unsigned char byte;
+    while (takeReadAheadByte(byte)) {
+    }
+    queued = taken = 0;
+    // A pipe or a file is not a keyboard: nothing there was typed ahead.
+    if (ended || !rawModeEnter(STDIN_FILENO))
+        return;
+    // Read and decoded, not flushed: a late answer to the terminal probe
+    // among the keys is swallowed and counted as the reader would.
+    decoder.owedReports = reportsOwed();
+    int codes[keyDecodeMaxCodes];
+    for (;;) {
+        bool pending = keyDecodePending(&decoder);
+        if (!byteWithin(STDIN_FILENO, pending ? sequenceGapMs : 0)) {
+            if (!pending)
+                break;
+            keyDecodeFlush(&decoder, codes);
+            continue;
+        }
+        ssize_t n = read(STDIN_FILENO, &byte, 1);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ended = n == 0;
+            break;
+        }
+        keyDecodeByte(&decoder, byte, codes);
+    }
+    setReportsOwed(decoder.owedReports);
+    rawModeIdle();
 }
