@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cursor_keys.h"
 #include "game/deal.h"
 #include "game/pieces.h"
 #include "rules/rules.h"
@@ -64,19 +65,6 @@ bool showsEveryKind(const int deal[boardCells], const std::vector<Move> &moves) 
         applyMove(&game, move);
     }
     return step && capture && jump;
-}
-
-// The arrows that take the cursor from one cell to another, then Space.
-std::string keysTo(int &cursor, int cell) {
-    std::string keys;
-    int dr = cell / boardCols - cursor / boardCols;
-    int dc = cell % boardCols - cursor % boardCols;
-    for (; dr < 0; dr++) keys += "Up ";
-    for (; dr > 0; dr--) keys += "Down ";
-    for (; dc < 0; dc++) keys += "Left ";
-    for (; dc > 0; dc--) keys += "Right ";
-    cursor = cell;
-    return keys + "Space";
 }
 
 }  // namespace

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "cursor_keys.h"
 #include "game/deal.h"
 #include "game/pieces.h"
 #include "rules/rules.h"
@@ -184,19 +185,6 @@ std::string turnDifference(const std::vector<std::string> &screen, const State &
     if (line.find(next) == std::string::npos || line.find(roles) == std::string::npos)
         return "turn line '" + trimRight(line) + "', not '" + next + "' and '" + roles + "'";
     return "";
-}
-
-// The arrows from the cursor to cell, then Space.
-std::string keysTo(int &cursor, int cell) {
-    std::string keys;
-    int dr = cell / boardCols - cursor / boardCols;
-    int dc = cell % boardCols - cursor % boardCols;
-    for (; dr < 0; dr++) keys += "Up ";
-    for (; dr > 0; dr--) keys += "Down ";
-    for (; dc < 0; dc++) keys += "Left ";
-    for (; dc > 0; dc--) keys += "Right ";
-    cursor = cell;
-    return keys + "Space";
 }
 
 int onBoard(const Game &game, int side) {
