@@ -82,3 +82,18 @@ int BruteForce::result(const Game &game) {
     memo_[key] = best;
     return best;
 }
+
+// The kinds on distinct random cells.
+std::vector<Placed> randomPlacement(const std::vector<int> &kinds, std::mt19937 &random) {
+    std::vector<Placed> pieces;
+    bool taken[boardCells] = {};
+    for (int kind : kinds) {
+        int cell;
+        do
+            cell = random() % boardCells;
+        while (taken[cell]);
+        taken[cell] = true;
+        pieces.push_back({kind, cell});
+    }
+    return pieces;
+}

@@ -4,6 +4,7 @@
 #define TESTS_ENDGAME_BRUTE_FORCE_H
 
 #include <cstdint>
+#include <random>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -18,6 +19,9 @@ struct Placed {
 
 // A game holding exactly these face-up pieces.
 Game gameOf(const std::vector<Placed> &pieces, int turn, int quietMoves);
+
+// The kinds on distinct random cells.
+std::vector<Placed> randomPlacement(const std::vector<int> &kinds, std::mt19937 &random);
 
 class BruteForce {
 public:

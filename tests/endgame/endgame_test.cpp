@@ -28,21 +28,6 @@ EndgameVerdict probe(const std::vector<Placed> &pieces, int turn, int quietMoves
     return verdict;
 }
 
-// The kinds on distinct random cells.
-std::vector<Placed> randomPlacement(const std::vector<int> &kinds, std::mt19937 &random) {
-    std::vector<Placed> pieces;
-    bool taken[boardCells] = {};
-    for (int kind : kinds) {
-        int cell;
-        do
-            cell = random() % boardCells;
-        while (taken[cell]);
-        taken[cell] = true;
-        pieces.push_back({kind, cell});
-    }
-    return pieces;
-}
-
 TEST(EndgameSolver, AgreesWithBruteForceOnEveryTwoPiecePosition) {
     const int materials[][2] = {{redGeneral, blackSoldier},
                                 {redCannon, blackHorse},

@@ -51,16 +51,7 @@ std::vector<Visible> wonEndgames(const SuiteOptions &options) {
             onBoard[kinds.back()]++;
         }
         for (int attempt = 0; attempt < 200; attempt++) {
-            std::vector<Placed> placed;
-            bool taken[boardCells] = {};
-            for (int kind : kinds) {
-                int cell;
-                do
-                    cell = random() % boardCells;
-                while (taken[cell]);
-                taken[cell] = true;
-                placed.push_back({kind, cell});
-            }
+            std::vector<Placed> placed = randomPlacement(kinds, random);
             int turn = random() % 2;
             int quiet = random() % (quietMoveLimit - 5);
             Visible view = settledView(gameOf(placed, turn, quiet));
