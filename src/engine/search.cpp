@@ -120,17 +120,24 @@ int Search::leaf(const Position &pos, int ply, int alpha, int beta) {
     return evaluate(pos);
 }
 
+bool Search::settled(const Position &pos, int ply, int *score) {
+    *score = 0;
+    if (timeUp())
+        return true;
+    if (pos.turn != noSide && !pos.hasPieces(pos.turn)) {
+        *score = lossIn(ply);
+        return true;
+    }
+    if (pos.quietMoves >= quietMoveLimit)
+        return true;
+    return probeSolved(pos, ply, score);
+}
+
 int Search::quiesce(const Position &pos, int ply, int alpha, int beta) {
     nodes_++;
-    if (timeUp())
-        return 0;
-    if (!pos.hasPieces(pos.turn))
-        return lossIn(ply);
-    if (pos.quietMoves >= quietMoveLimit)
-        return 0;
-    int solved;
-    if (probeSolved(pos, ply, &solved))
-        return solved;
+    int settledScore;
+    if (settled(pos, ply, &settledScore))
+        return settledScore;
     Move moves[maxMoves];
     int count = generateCaptures(pos, moves);
     if (count == 0 && !hasMoves(pos))
@@ -263,15 +270,9 @@ int Search::negamax(const Position &pos, int depth, int ply, int alpha, int beta
     if (depth <= 0 || ply >= maxPly - 1)
         return leaf(pos, ply, alpha, beta);
     nodes_++;
-    if (timeUp())
-        return 0;
-    if (pos.turn != noSide && !pos.hasPieces(pos.turn))
-        return lossIn(ply);
-    if (pos.quietMoves >= quietMoveLimit)
-        return 0;
-    int solved;
-    if (probeSolved(pos, ply, &solved))
-        return solved;
+    int settledScore;
+    if (settled(pos, ply, &settledScore))
+        return settledScore;
     std::uint16_t ttMove = noPackedMove;
     if (const TTEntry *entry = tt_.probe(pos.key)) {
         ttMove = entry->move;

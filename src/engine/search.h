@@ -56,6 +56,9 @@ private:
     // The value of move in pos for its mover, within (alpha, beta).
     int searchMove(const Position &pos, const Move &move, int depth, int ply, int alpha, int beta);
     bool probeSolved(const Position &pos, int ply, int *score) const;
+    // A value known without searching the moves: out of time (0), no
+    // pieces left, the quiet-move draw, a solved endgame.
+    bool settled(const Position &pos, int ply, int *score);
     int quiesce(const Position &pos, int ply, int alpha, int beta);
     int leaf(const Position &pos, int ply, int alpha, int beta);
     void orderMoves(const Position &pos, Move *moves, int count, int scores[], std::uint16_t ttMove,
