@@ -13,10 +13,13 @@ namespace {
 const int tableSizeLog2 = 20;
 
 // Each level's time per move, and how deep its iterations may go (0: as
-// deep as time allows): the lower levels also stop short, so that each
-// level plays clearly better than the one below on any machine.
+// deep as time allows). Time alone separates the levels too little in a
+// game this full of chance (three times the time is about one ply more),
+// so the levels below the top also stop at depths two plies apart, near
+// the depth most of their searches reach anyway: the level above then
+// sees further exactly where positions simplify and the game is decided.
 const int levelBudgets[levelMax - levelMin + 1] = {20, 100, 300, 1000, 3000};
-const int levelDepthCaps[levelMax - levelMin + 1] = {3, 6, 0, 0, 0};
+const int levelDepthCaps[levelMax - levelMin + 1] = {2, 4, 6, 8, 0};
 
 int clampLevel(int level) { return level < levelMin ? levelMin : level > levelMax ? levelMax : level; }
 

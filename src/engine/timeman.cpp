@@ -7,8 +7,11 @@ namespace {
 const double softShare = 0.25;
 // Stopping, unwinding and answering take a little time, and the 95th
 // percentile must stay within the budget on a busy machine, where a
-// time slice lost to another process costs milliseconds.
+// time slice lost to another process costs milliseconds. Budgets of
+// seconds can spend more of themselves before that matters.
 const double hardShare = 0.55;
+const double hardShareLong = 0.75;
+const int longBudgetMs = 2000;
 const int hardMarginMs = 3;
 
 }  // namespace
@@ -20,7 +23,7 @@ TimeManager::TimeManager(const SearchLimits &limits, int level)
         budget = levelBudgetMs(level);
     if (budget > 0) {
         softMs_ = int(budget * softShare);
-        hardMs_ = int(budget * hardShare) - hardMarginMs;
+        hardMs_ = int(budget * (budget >= longBudgetMs ? hardShareLong : hardShare)) - hardMarginMs;
         if (hardMs_ < 1)
             hardMs_ = 1;
     }
