@@ -40,7 +40,8 @@ const char playUsage[] =
     "  -c, --computer[=first]  play against the computer, which moves second,\n"
     "                          or first with =first\n"
     "  -l, --level=N           the computer's strength, from 1 (quick) to 5\n"
-    "                          (strong); 3 when not given\n"
+    "                          (strong); 3 when not given. Alone, it means\n"
+    "                          --computer as well\n"
     "  -h, --help              show this help and exit\n"
     "      --version           show the version and exit\n"
     "\n"
@@ -68,6 +69,8 @@ bool parseOptions(int argc, char **argv, PlayOptions *options, std::string *erro
             }
             break;
         case 'l':
+            // Nobody asks for a strength without wanting an opponent.
+            options->computer = true;
             if (!parseLevel(optarg, &options->level)) {
                 *error = "the level must be a number from 1 to 5, not '" + std::string(optarg) + "'";
                 return false;

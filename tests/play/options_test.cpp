@@ -46,6 +46,8 @@ TEST(PlayOptions, EachAcceptedFormSetsWhatItSays) {
         {{"--level=2", "--computer=first"}, true, true, 2},
         {{"--comp", "--lev", "1"}, true, false, 1},  // GNU abbreviations
         {{"-c", "--"}, true, false, 3},
+        {{"--level=4"}, true, false, 4},  // a level alone asks for the computer
+        {{"-l", "1"}, true, false, 1},
     };
     for (const Accepted &c : cases) {
         std::string shown;
